@@ -1,0 +1,19 @@
+// The windows the benchmark opens: each measure builds a window on the
+// installed platform's archive and waits until it is ready and painted.
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+namespace memora::bench {
+
+struct WindowMeasure {
+    QString name;
+    std::function<void()> run;
+};
+
+std::vector<WindowMeasure> windowMeasures();
+
+}  // namespace memora::bench

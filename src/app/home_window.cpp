@@ -1,0 +1,215 @@
+#include "app/home_window.h"
+
+#include "archive/archive_file.h"
+#include "platform/platform.h"
+#include "rules/card_rules.h"
+#include "rules/card_scan.h"
+#include "widgets/artwork.h"
+#include "widgets/summary_list.h"
+#include "widgets/window_look.h"
+
+#include <QCalendarWidget>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QPushButton>
+
+namespace memora {
+
+namespace {
+
+const QColor steelBlue(70, 130, 180);
+const QColor crimson(200, 30, 45);
+const QString presentText = QStringLiteral("Ci sono scadenze!");
+const QString absentText = QStringLiteral("Non ci sono scadenze!");
+
+// The number of imminent cards, from a scan of its own. Throws ArchiveError.
+int countImminent(const QString& path, QDate day)
+{
+    int count = 0;
+    scanArchive(path, [&](const TSchedaScadenza& card, int) { count += Imminente(card, day) ? 1 : 0; });
+    return count;
+}
+
+}  // namespace
+
+TfrmAvvio::TfrmAvvio() : QWidget(nullptr)
+{
+    setObjectName(QStringLiteral("TfrmAvvio"));
+    setWindowTitle(QStringLiteral(" Memora"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFixedClientSize(this, 988, 660);
+    setGradientBackground(this, steelBlue, Qt::white);
+    createDecoration();
+    createControls();
+    FormCreate();
+    centreWindow(this);
+}
+
+void TfrmAvvio::createDecoration()
+{
+    auto* frameLeft = new QWidget(this);
+    frameLeft->setGeometry(12, 12, 296, 596);
+    frameLeft->setStyleSheet(QStringLiteral("background: rgba(255,255,255,90); border-radius: 8px;"));
+    auto* frameRight = new QWidget(this);
+    frameRight->setGeometry(320, 12, 656, 596);
+    frameRight->setStyleSheet(QStringLiteral("background: rgba(255,255,255,60); border-radius: 8px;"));
+
+    auto* logo = new Picture(art::logo(QStringLiteral("Memora")), QStringLiteral("Memora"), this);
+    logo->setGeometry(330, 18, 400, 64);
+    auto* person = new Picture(art::person(steelBlue.darker(130)), QString(), this);
+    person->setGeometry(740, 96, 60, 90);
+    auto* instructions = new Picture(
+        art::note(QStringLiteral("Selezionare una data dal calendario e fare clic sui pulsanti in calce per "
+                                 "visualizzare le scadenze relative a un giorno o a un mese dell'anno."),
+                  QColor(255, 236, 160)),
+        QString(), this);
+    instructions->setGeometry(24, 24, 272, 82);
+    auto* arrow = new Picture(art::arrow(crimson), QString(), this);  // part of the artwork, never shown
+    arrow->setGeometry(300, 300, 40, 30);
+    arrow->hide();
+}
+
+void TfrmAvvio::createControls()
+{
+    calAppuntamenti = new QCalendarWidget(this);
+    calAppuntamenti->setGeometry(24, 116, 272, 220);
+    calAppuntamenti->setAccessibleName(QStringLiteral("Calendario"));
+
+    btnGiorno = new PictureButton(art::captionButton(QStringLiteral("SCADENZE DEL GIORNO"), steelBlue.darker(120), 9),
+                                  QStringLiteral("SCADENZE DEL GIORNO"), this);
+    btnGiorno->setGeometry(24, 346, 132, 52);
+    btnMese = new PictureButton(art::captionButton(QStringLiteral("SCADENZE DEL MESE"), steelBlue.darker(120), 9),
+                                QStringLiteral("SCADENZE DEL MESE"), this);
+    btnMese->setGeometry(164, 346, 132, 52);
+
+    appApriArchivio = new PictureButton(art::deskCalendar(), QStringLiteral("Apri archivio"), this);
+    appApriArchivio->setGeometry(94, 420, 132, 112);
+    btnArchivio = new PictureButton(art::captionButton(QStringLiteral("APRI ARCHIVIO"), crimson, 12),
+                                    QStringLiteral("APRI ARCHIVIO"), this);
+    btnArchivio->setGeometry(44, 544, 232, 48);
+
+    imgInfo = new PictureButton(art::roundIcon(QStringLiteral("i"), steelBlue), QStringLiteral("Informazioni"), this);
+    imgInfo->setGeometry(872, 24, 42, 42);
+    imgGuida = new PictureButton(art::roundIcon(QStringLiteral("?"), QColor(40, 150, 60)), QStringLiteral("Guida"), this);
+    imgGuida->setGeometry(922, 24, 42, 42);
+
+    imgPresenti = new Picture(art::speechBubble(presentText, crimson), presentText, this);
+    imgAssenti = new Picture(art::speechBubble(absentText, QColor(40, 90, 190)), absentText, this);
+    imgScadenzeSI = new Picture(art::hourglass(crimson, QColor(120, 60, 40)), presentText, this);
+    imgScadenzeNO = new Picture(art::hourglass(QColor(150, 150, 150), QColor(100, 100, 100)), absentText, this);
+    for (Picture* bubble : {imgPresenti, imgAssenti})
+        bubble->setGeometry(332, 92, 300, 96);
+    for (Picture* glass : {imgScadenzeSI, imgScadenzeNO})
+        glass->setGeometry(648, 96, 72, 92);
+
+    btnExcel = new PictureButton(art::captionButton(QStringLiteral("Esporta in Excel"), QColor(30, 130, 70), 10),
+                                 QStringLiteral("Esporta in Excel"), this);
+    btnExcel->setGeometry(820, 92, 148, 44);
+    btnStampa = new PictureButton(art::captionButton(QStringLiteral("Stampa riepilogo"), QColor(90, 90, 140), 10),
+                                  QStringLiteral("Stampa riepilogo"), this);
+    btnStampa->setGeometry(820, 144, 148, 44);
+
+    lstRecords = new SummaryList(14, this);
+    lstRecords->setGeometry(332, 200, 632, 396);
+    lstRecords->setAccessibleName(QStringLiteral("Scadenze imminenti"));
+
+    btnCaricaLista = new QPushButton(this);
+    btnCaricaLista->hide();
+
+    imgCopyright = new PictureButton(art::roundIcon(QStringLiteral("\u00a9"), QColor(90, 90, 90)),
+                                     QStringLiteral("Copyright"), this);
+    imgCopyright->setGeometry(16, 616, 36, 36);
+    imgMivrenaSoftware = new PictureButton(
+        art::noticeBar(QStringLiteral("Memora \u00e8 un software libero da usare - visita il sito del produttore"),
+                       QColor(40, 70, 120)),
+        QStringLiteral("Sito del produttore"), this);
+    imgMivrenaSoftware->setGeometry(62, 620, 560, 28);
+    imgEsci = new PictureButton(art::roundIcon(QStringLiteral("\u2715"), crimson), QStringLiteral("Esci"), this);
+    imgEsci->setGeometry(936, 616, 36, 36);
+
+    connect(btnCaricaLista, &QPushButton::clicked, this, &TfrmAvvio::btnCaricaListaClick);
+    connect(btnArchivio, &QAbstractButton::clicked, this, &TfrmAvvio::appApriArchivioClick);
+    connect(appApriArchivio, &QAbstractButton::clicked, this, &TfrmAvvio::appApriArchivioClick);
+    connect(imgEsci, &QAbstractButton::clicked, this, &TfrmAvvio::imgEsciClick);
+
+    setTabChain({calAppuntamenti, btnGiorno, btnMese, appApriArchivio, btnArchivio, imgInfo, imgGuida, btnExcel,
+                 btnStampa, lstRecords, imgCopyright, imgMivrenaSoftware, imgEsci});
+}
+
+void TfrmAvvio::FormCreate()
+{
+    calAppuntamenti->setSelectedDate(today());
+    showImminentState(false);
+}
+
+void TfrmAvvio::showImminentState(bool present)
+{
+    imgPresenti->setVisible(present);
+    imgScadenzeSI->setVisible(present);
+    imgAssenti->setVisible(!present);
+    imgScadenzeNO->setVisible(!present);
+}
+
+void TfrmAvvio::btnCaricaListaClick()
+{
+    const QDate day = today();
+    lstRecords->lines().setEntries(
+        summaryLines(archiveFile(), [day](const TSchedaScadenza& card) { return Imminente(card, day); }).entries);
+}
+
+void TfrmAvvio::FormShow()
+{
+    btnCaricaLista->click();
+    try {
+        ArchiveFile archive(archiveFile());
+        const bool empty = archive.recordCount() == 0;
+        if (empty) {
+            showImminentState(false);
+            return;
+        }
+    } catch (const ArchiveError&) {
+        return;
+    }
+    int count = 0;
+    try {
+        count = countImminent(archiveFile(), today());
+    } catch (const ArchiveError&) {
+        return;
+    }
+    showImminentState(count > 0);
+    if (count > 0 && platform().sound->load(QDir(programDirectory()).filePath(QStringLiteral("Avviso.mp3"))))
+        platform().sound->play();
+}
+
+void TfrmAvvio::FormClose() { platform().sound->stop(); }
+
+void TfrmAvvio::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TfrmAvvio::closeEvent(QCloseEvent* event)
+{
+    FormClose();
+    QWidget::closeEvent(event);
+}
+
+void TfrmAvvio::appApriArchivioClick()
+{
+    if (!m_editor)
+        return;
+    m_editor->show();
+    hide();
+}
+
+void TfrmAvvio::imgEsciClick()
+{
+    close();
+    QCoreApplication::quit();
+}
+
+}  // namespace memora

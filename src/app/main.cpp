@@ -1,0 +1,23 @@
+// Memora: keeps a personal schedule of deadlines and warns at start-up of
+// those whose notice period has begun.
+#include "app/home_window.h"
+#include "app/program.h"
+#include "platform/platform.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    // Draw with the software renderer rather than the graphics hardware.
+    QCoreApplication::setAttribute(Qt::AA_UseSoftwareOpenGL);
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Memora"));
+    memora::useItalian();
+
+    const std::unique_ptr<memora::Platform> platform = memora::makeSystemPlatform();
+    memora::installPlatform(platform.get());
+
+    memora::Program program;
+    program.home().show();
+    return QApplication::exec();
+}

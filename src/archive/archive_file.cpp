@@ -1,0 +1,141 @@
+#include "archive/archive_file.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace memora {
+
+namespace {
+
+constexpr int readAheadRecords = 64;
+
+// Holds an advisory write lock on the whole file for its lifetime.
+class WriteLock {
+public:
+    explicit WriteLock(int fd) : m_fd(fd)
+    {
+        struct flock lock {};
+        lock.l_type = F_WRLCK;
+        lock.l_whence = SEEK_SET;
+        while (fcntl(m_fd, F_SETLKW, &lock) == -1)
+            if (errno != EINTR)
+                throw ArchiveError("cannot lock the archive");
+    }
+    ~WriteLock()
+    {
+        struct flock lock {};
+        lock.l_type = F_UNLCK;
+        lock.l_whence = SEEK_SET;
+        fcntl(m_fd, F_SETLK, &lock);
+    }
+    WriteLock(const WriteLock&) = delete;
+    WriteLock& operator=(const WriteLock&) = delete;
+
+private:
+    int m_fd;
+};
+
+}  // namespace
+
+QString archivePath(const QString& programDirectory)
+{
+    return QDir(programDirectory).filePath(archiveFileName);
+}
+
+ArchiveFile::ArchiveFile(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    do {
+        m_fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    } while (m_fd == -1 && errno == EINTR);
+    if (m_fd == -1)
+        throw ArchiveError("cannot open the archive");
+    struct stat info {};
+    if (fstat(m_fd, &info) == -1 || !S_ISREG(info.st_mode)) {
+        ::close(m_fd);
+        throw ArchiveError("the archive is not a file");
+    }
+    m_knownCount = int(info.st_size / recordSize);
+}
+
+ArchiveFile::~ArchiveFile() { ::close(m_fd); }
+
+int ArchiveFile::recordCount() const
+{
+    struct stat info {};
+    if (fstat(m_fd, &info) == -1)
+        throw ArchiveError("cannot read the archive's size");
+    return int(info.st_size / recordSize);
+}
+
+void ArchiveFile::seek(int k)
+{
+    if (k < 0)
+        throw ArchiveError("negative record index");
+    m_position = k;
+}
+
+void ArchiveFile::fillBuffer()
+{
+    m_buffer.resize(std::size_t(readAheadRecords) * recordSize);
+    const off_t start = off_t(m_position) * recordSize;
+    ssize_t got;
+    do {
+        got = pread(m_fd, m_buffer.data(), m_buffer.size(), start);
+    } while (got == -1 && errno == EINTR);
+    if (got < recordSize)
+        throw ArchiveError("cannot read a whole record");
+    m_bufferFirst = m_position;
+    m_bufferCount = int(got / recordSize);
+}
+
+const char* ArchiveFile::readNextBytes()
+{
+    if (m_position < m_bufferFirst || m_position >= m_bufferFirst + m_bufferCount)
+        fillBuffer();
+    const char* bytes = m_buffer.data() + std::size_t(m_position - m_bufferFirst) * recordSize;
+    ++m_position;
+    return bytes;
+}
+
+TSchedaScadenza ArchiveFile::readNext() { return decodeRecord(readNextBytes()); }
+
+void ArchiveFile::readNextInto(TSchedaScadenza& card) { decodeRecordInto(readNextBytes(), card); }
+
+void ArchiveFile::writeAt(int index, const QByteArray& bytes)
+{
+    const off_t start = off_t(index) * recordSize;
+    ssize_t written;
+    do {
+        written = pwrite(m_fd, bytes.constData(), recordSize, start);
+    } while (written == -1 && errno == EINTR);
+    if (written != recordSize) {
+        // A short append (a full disk) leaves part of a record after the last
+        // card: cut it off, so no partial card stays behind. An overwrite
+        // never shortens the file.
+        if (written > 0 && start >= off_t(recordCount()) * recordSize)
+            (void)ftruncate(m_fd, start);
+        throw ArchiveError("cannot write the whole record");
+    }
+    m_bufferCount = 0;  // what was read ahead may be stale now
+    m_position = index + 1;
+    m_knownCount = std::max(m_knownCount, m_position);
+}
+
+void ArchiveFile::write(const TSchedaScadenza& card) { writeAt(m_position, encodeRecord(card)); }
+
+int ArchiveFile::append(const TSchedaScadenza& card)
+{
+    const QByteArray bytes = encodeRecord(card);
+    WriteLock lock(m_fd);
+    writeAt(recordCount(), bytes);
+    return m_position;
+}
+
+}  // namespace memora

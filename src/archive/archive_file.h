@@ -1,0 +1,80 @@
+// The archive file Archivio_Scadenze.pro: a plain sequence of card records.
+//
+// An ArchiveFile is opened inside one user action and closed when it goes out
+// of scope, on success and on failure alike. Every failure to open, read,
+// position or write throws ArchiveError; the caller ends its action there.
+//
+// Several copies of the program may share one archive. Readers take no lock.
+// An append holds an advisory lock (fcntl) on the file while it finds the end
+// and writes, so two copies appending at once never write into one place.
+// Every record is read and written whole, 1265 bytes in one call.
+#pragma once
+
+#include "archive/card_record.h"
+
+#include <QString>
+
+#include <stdexcept>
+#include <vector>
+
+namespace memora {
+
+inline const QString archiveFileName = QStringLiteral("Archivio_Scadenze.pro");
+
+// The text shown when the archive cannot be opened, read or written.
+inline const QString MsgArchivioInaccessibile = QStringLiteral(
+    "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+    "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
+
+// The archive's path in a program directory.
+QString archivePath(const QString& programDirectory);
+
+class ArchiveError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class ArchiveFile {
+public:
+    // Opens the file for reading and writing, creating it empty when it does
+    // not exist. An existing file is never truncated or replaced.
+    explicit ArchiveFile(const QString& path);
+    ~ArchiveFile();
+    ArchiveFile(const ArchiveFile&) = delete;
+    ArchiveFile& operator=(const ArchiveFile&) = delete;
+
+    // Whole records in the file now; a trailing fragment is not a card.
+    int recordCount() const;
+    // Whole records before the current position: right after a read or a
+    // write, the card number of that record.
+    int position() const { return m_position; }
+    // Moves to the 0-based record index k; card n is at index n - 1.
+    void seek(int k);
+    // True when the position is at or beyond the record count taken at open
+    // (or at the last write), so a scan sees the cards present when it began.
+    bool atEnd() const { return m_position >= m_knownCount; }
+    TSchedaScadenza readNext();
+    // The same into card, reusing its storage (see decodeRecordInto).
+    void readNextInto(TSchedaScadenza& card);
+    // The raw bytes of the next record, for scans that decode a few fields
+    // first. Valid until the next call on this file.
+    const char* readNextBytes();
+    // Writes at the current position and advances; at the end this appends.
+    void write(const TSchedaScadenza& card);
+    // Locks the file, writes after its last whole record, unlocks. Returns
+    // the new card's number. A trailing fragment is overwritten.
+    int append(const TSchedaScadenza& card);
+
+private:
+    void writeAt(int index, const QByteArray& bytes);
+    void fillBuffer();
+
+    int m_fd = -1;
+    int m_position = 0;
+    int m_knownCount = 0;
+    std::vector<char> m_buffer;   // whole records read ahead of the position
+    int m_bufferFirst = 0;        // record index of m_buffer's first record
+    int m_bufferCount = 0;
+};
+
+}  // namespace memora

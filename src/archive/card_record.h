@@ -1,0 +1,77 @@
+// The card record TSchedaScadenza and its fixed 1265-byte layout in the archive file.
+//
+// A record is sixteen fields, each one length byte followed by as many
+// character bytes as the field's capacity, with no gaps. Text is one byte per
+// character in Windows-1252. The layout is written up in docs/archive-format.md.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <array>
+#include <cstddef>
+
+namespace memora {
+
+enum class Field {
+    Data, OreApp, MinutiApp, Ora, Avviso, Tipologia, Causale, Dettagli,
+    Contatto, Tel, Cel, Email, Luogo, Importo, Note, Assolto,
+};
+constexpr int fieldCount = 16;
+
+struct FieldLayout {
+    int capacity;  // characters
+    int offset;    // byte offset of the length byte within the record
+};
+
+constexpr std::array<int, fieldCount> fieldCapacities = {
+    10, 2, 2, 5, 3, 50, 250, 250, 50, 30, 30, 50, 250, 15, 250, 2,
+};
+
+constexpr int fieldCapacity(Field field) { return fieldCapacities[static_cast<int>(field)]; }
+
+constexpr int fieldOffset(Field field)
+{
+    int offset = 0;
+    for (int i = 0; i < static_cast<int>(field); ++i)
+        offset += 1 + fieldCapacities[i];
+    return offset;
+}
+
+constexpr int recordSize = fieldOffset(Field::Assolto) + 1 + fieldCapacity(Field::Assolto);
+static_assert(recordSize == 1265, "a card record is 1265 bytes");
+static_assert(fieldOffset(Field::Causale) == 78);
+static_assert(fieldOffset(Field::Importo) == 995);
+static_assert(fieldOffset(Field::Assolto) == 1262);
+
+// The fulfilled flag's two values.
+inline const QString flagFulfilled = QStringLiteral("S\u00ec");
+inline const QString flagPending = QStringLiteral("No");
+
+// One card as text, the names as the archive gives them.
+struct TSchedaScadenza {
+    QString Data, OreApp, MinutiApp, Ora, Avviso, Tipologia, Causale, Dettagli;
+    QString Contatto, Tel, Cel, Email, Luogo, Importo, Note, Assolto;
+
+    QString& operator[](Field field);
+    const QString& operator[](Field field) const;
+    bool operator==(const TSchedaScadenza& other) const;
+};
+
+// Encodes every field in Windows-1252, cut to its capacity. The bytes after a
+// field's used length are zeros.
+QByteArray encodeRecord(const TSchedaScadenza& card);
+
+// REQUIRES: bytes points at recordSize bytes.
+// A length byte larger than its field's capacity is read as the capacity.
+TSchedaScadenza decodeRecord(const char* bytes);
+
+// The same, into a card whose texts keep their storage from record to record,
+// so a scan of many records allocates nothing per record.
+void decodeRecordInto(const char* bytes, TSchedaScadenza& card);
+
+// Decodes one field only, for scans that look at a few fields first.
+// REQUIRES: bytes points at recordSize bytes.
+QString decodeField(const char* bytes, Field field);
+
+}  // namespace memora

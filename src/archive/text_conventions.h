@@ -1,0 +1,33 @@
+// The program's text conventions: trimming, case folding, the date format.
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+namespace memora {
+
+// Removes every character with a code up to and including 32 from both ends.
+QString trimmed(QStringView text);
+
+// The same as a view into text, without copying.
+QStringView trimmedView(QStringView text);
+
+// Turns the letters A to Z into a to z; no other character changes.
+QString foldAZ(QStringView text);
+
+// "dd/mm/yyyy".
+QString formatDate(QDate date);
+
+// Reads a day/month/year date with "/" between the parts (one or two digits
+// for day and month, four for the year), blanks around it allowed.
+// Returns nothing when the text is not a valid date.
+std::optional<QDate> parseDate(QStringView text);
+
+// Reads a whole number of decimal digits with an optional sign, blanks around
+// it allowed. Returns nothing when the text is not one.
+std::optional<int> parseWholeNumber(QStringView text);
+
+}  // namespace memora

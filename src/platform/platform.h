@@ -1,0 +1,92 @@
+// The outside world behind small interfaces, collected in one Platform.
+//
+// main() installs the system's platform; tests install fakes. Nothing else in
+// the program touches the clock, the program directory, dialogs, the desktop,
+// sound or printers.
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QTime>
+#include <QUrl>
+
+#include <memory>
+
+class QDialog;
+class QWidget;
+
+namespace memora {
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual QDate today() const = 0;
+    virtual QTime now() const = 0;
+};
+
+// The directory of the running executable, where every file of the program lives.
+class ProgramDirectory {
+public:
+    virtual ~ProgramDirectory() = default;
+    virtual QString path() const = 0;
+};
+
+enum class MessageKind { Warning, Information, Error, Plain };
+
+class Messages {
+public:
+    virtual ~Messages() = default;
+    // Warning, information and error dialogs offer OK and Cancel, a plain one
+    // OK; the answer is not used.
+    virtual void show(QWidget* parent, MessageKind kind, const QString& text) = 0;
+    // A Yes/No question; true unless the answer is No.
+    virtual bool ask(QWidget* parent, const QString& text) = 0;
+};
+
+// Shows a window modally and returns when it has closed.
+class ModalRunner {
+public:
+    virtual ~ModalRunner() = default;
+    virtual void run(QDialog& dialog) = 0;
+};
+
+// The desktop's open verb; the result is not looked at.
+class DesktopOpener {
+public:
+    virtual ~DesktopOpener() = default;
+    virtual void open(const QUrl& url) = 0;
+};
+
+class AlertSound {
+public:
+    virtual ~AlertSound() = default;
+    // Loads a sound file, replacing (and so stopping) the one loaded before.
+    // False when the file is missing.
+    virtual bool load(const QString& path) = 0;
+    virtual void play() = 0;
+    virtual void stop() = 0;
+};
+
+struct Platform {
+    std::unique_ptr<Clock> clock;
+    std::unique_ptr<ProgramDirectory> directory;
+    std::unique_ptr<Messages> messages;
+    std::unique_ptr<ModalRunner> modal;
+    std::unique_ptr<DesktopOpener> desktop;
+    std::unique_ptr<AlertSound> sound;
+};
+
+// The installed platform. REQUIRES: installPlatform was called.
+Platform& platform();
+// Installs a platform; the caller keeps it alive while the program runs.
+void installPlatform(Platform* platform);
+
+// The system's own services.
+std::unique_ptr<Platform> makeSystemPlatform();
+
+// Shorthands used throughout the windows.
+QDate today();
+QString programDirectory();
+QString archiveFile();
+
+}  // namespace memora

@@ -1,0 +1,22 @@
+// RigaRiepilogo, the fixed-width one-line rendering of a card, and
+// ChiaveDataOra, the yyyymmddhhmm key that orders the filtered grids.
+#pragma once
+
+#include "archive/card_record.h"
+
+#include <QString>
+
+namespace memora {
+
+// Appends n spaces and keeps the first n characters.
+QString fitted(const QString& text, int n);
+
+// "Data: " date(10) "  Ora: " time(5) "  Causale: " reason(54)
+// "  Contatto: " contact(30) " Cel. " mobile: 141 characters and the mobile.
+QString RigaRiepilogo(const TSchedaScadenza& card);
+
+// Year, month and day of the trimmed date text, then the trimmed hour and
+// minutes; a position beyond the end of a text contributes nothing.
+QString ChiaveDataOra(const TSchedaScadenza& card);
+
+}  // namespace memora

@@ -1,0 +1,189 @@
+#include "widgets/artwork.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace memora::art {
+
+namespace {
+
+QLinearGradient verticalGradient(const QRectF& area, const QColor& top, const QColor& bottom)
+{
+    QLinearGradient gradient(area.topLeft(), area.bottomLeft());
+    gradient.setColorAt(0, top);
+    gradient.setColorAt(1, bottom);
+    return gradient;
+}
+
+void drawText(QPainter& painter, const QRectF& area, const QString& text, int pointSize, const QColor& colour,
+              int flags = Qt::AlignCenter | Qt::TextWordWrap)
+{
+    QFont font(QStringLiteral("Verdana"), pointSize, QFont::Bold);
+    painter.setFont(font);
+    painter.setPen(colour);
+    painter.drawText(area, flags, text);
+}
+
+}  // namespace
+
+Artwork captionButton(const QString& caption, const QColor& colour, int pointSize)
+{
+    return [=](QPainter& p, const QRectF& r) {
+        const QRectF face = r.adjusted(1, 1, -1, -1);
+        p.setPen(QPen(colour.darker(140), 1));
+        p.setBrush(verticalGradient(face, colour.lighter(135), colour));
+        p.drawRoundedRect(face, 6, 6);
+        drawText(p, face.adjusted(4, 2, -4, -2), caption, pointSize, Qt::white);
+    };
+}
+
+Artwork roundIcon(const QString& glyph, const QColor& colour)
+{
+    return [=](QPainter& p, const QRectF& r) {
+        const qreal side = qMin(r.width(), r.height()) - 2;
+        const QRectF circle(r.center().x() - side / 2, r.center().y() - side / 2, side, side);
+        p.setPen(QPen(colour.darker(150), 1.5));
+        p.setBrush(verticalGradient(circle, colour.lighter(150), colour));
+        p.drawEllipse(circle);
+        drawText(p, circle, glyph, int(side * 0.38), Qt::white, Qt::AlignCenter);
+    };
+}
+
+Artwork speechBubble(const QString& text, const QColor& colour)
+{
+    return [=](QPainter& p, const QRectF& r) {
+        const QRectF body = r.adjusted(2, 2, -2, -r.height() * 0.25);
+        QPainterPath path;
+        path.addRoundedRect(body, 14, 14);
+        QPolygonF tail;
+        tail << QPointF(body.left() + body.width() * 0.2, body.bottom() - 1)
+             << QPointF(body.left() + body.width() * 0.12, r.bottom() - 2)
+             << QPointF(body.left() + body.width() * 0.35, body.bottom() - 1);
+        path.addPolygon(tail);
+        path.setFillRule(Qt::WindingFill);
+        p.setPen(QPen(colour.darker(150), 2));
+        p.setBrush(verticalGradient(r, colour.lighter(130), colour));
+        p.drawPath(path.simplified());
+        drawText(p, body, text, 13, Qt::white);
+    };
+}
+
+Artwork hourglass(const QColor& sand, const QColor& frame)
+{
+    return [=](QPainter& p, const QRectF& r) {
+        const qreal w = r.width() * 0.6;
+        const qreal left = r.center().x() - w / 2;
+        const qreal top = r.top() + 6;
+        const qreal bottom = r.bottom() - 6;
+        const qreal mid = r.center().y();
+        p.setPen(QPen(frame, 3));
+        p.setBrush(frame.lighter(160));
+        QPolygonF glass;
+        glass << QPointF(left, top) << QPointF(left + w, top) << QPointF(r.center().x() + 3, mid)
+              << QPointF(left + w, bottom) << QPointF(left, bottom) << QPointF(r.center().x() - 3, mid);
+        p.drawPolygon(glass);
+        p.setPen(Qt::NoPen);
+        p.setBrush(sand);
+        QPolygonF upper;
+        upper << QPointF(left + w * 0.2, top + (mid - top) * 0.35) << QPointF(left + w * 0.8, top + (mid - top) * 0.35)
+              << QPointF(r.center().x(), mid - 2);
+        p.drawPolygon(upper);
+        QPolygonF lower;
+        lower << QPointF(r.center().x(), bottom - (bottom - mid) * 0.45) << QPointF(left + w * 0.9, bottom - 2)
+              << QPointF(left + w * 0.1, bottom - 2);
+        p.drawPolygon(lower);
+        p.setPen(QPen(frame.darker(130), 5, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(left - 4, top), QPointF(left + w + 4, top));
+        p.drawLine(QPointF(left - 4, bottom), QPointF(left + w + 4, bottom));
+    };
+}
+
+Artwork deskCalendar()
+{
+    return [](QPainter& p, const QRectF& r) {
+        const QRectF page = r.adjusted(r.width() * 0.08, r.height() * 0.12, -r.width() * 0.25, -r.height() * 0.08);
+        p.setPen(QPen(QColor(90, 90, 90), 1.5));
+        p.setBrush(Qt::white);
+        p.drawRoundedRect(page, 6, 6);
+        const QRectF band(page.left(), page.top(), page.width(), page.height() * 0.28);
+        p.setBrush(QColor(200, 30, 40));
+        p.drawRoundedRect(band, 6, 6);
+        drawText(p, page.adjusted(0, band.height(), 0, 0), QStringLiteral("31"), int(page.height() * 0.3),
+                 QColor(40, 40, 40), Qt::AlignCenter);
+        const qreal side = r.width() * 0.42;
+        const QRectF dial(r.right() - side - 2, r.bottom() - side - 2, side, side);
+        p.setPen(QPen(QColor(30, 60, 120), 2));
+        p.setBrush(QColor(240, 245, 255));
+        p.drawEllipse(dial);
+        p.drawLine(dial.center(), dial.center() + QPointF(0, -side * 0.32));
+        p.drawLine(dial.center(), dial.center() + QPointF(side * 0.25, 0));
+    };
+}
+
+Artwork logo(const QString& name)
+{
+    return [=](QPainter& p, const QRectF& r) {
+        QFont font(QStringLiteral("Verdana"), int(r.height() * 0.45), QFont::Bold);
+        font.setItalic(true);
+        p.setFont(font);
+        p.setPen(QColor(255, 255, 255, 160));
+        p.drawText(r.translated(2, 2), Qt::AlignCenter, name);
+        p.setPen(QColor(25, 55, 110));
+        p.drawText(r, Qt::AlignCenter, name);
+    };
+}
+
+Artwork noticeBar(const QString& text, const QColor& colour)
+{
+    return [=](QPainter& p, const QRectF& r) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(verticalGradient(r, colour.lighter(140), colour));
+        p.drawRoundedRect(r, 4, 4);
+        drawText(p, r, text, 9, Qt::white);
+    };
+}
+
+Artwork note(const QString& text, const QColor& colour)
+{
+    return [=](QPainter& p, const QRectF& r) {
+        const QRectF paper = r.adjusted(1, 1, -1, -1);
+        p.setPen(QPen(colour.darker(130), 1));
+        p.setBrush(verticalGradient(paper, Qt::white, colour));
+        p.drawRoundedRect(paper, 8, 8);
+        drawText(p, paper.adjusted(8, 4, -8, -4), text, 9, QColor(30, 40, 70));
+    };
+}
+
+Artwork person(const QColor& colour)
+{
+    return [=](QPainter& p, const QRectF& r) {
+        const qreal head = r.width() * 0.36;
+        p.setPen(Qt::NoPen);
+        p.setBrush(verticalGradient(r, colour.lighter(140), colour));
+        p.drawEllipse(QRectF(r.center().x() - head / 2, r.top() + 4, head, head));
+        QPainterPath body;
+        const QRectF torso(r.left() + r.width() * 0.12, r.top() + head + 8, r.width() * 0.76, r.height());
+        body.addRoundedRect(torso, torso.width() / 2, torso.width() / 2);
+        p.setClipRect(r);
+        p.drawPath(body);
+        p.setClipping(false);
+    };
+}
+
+Artwork arrow(const QColor& colour)
+{
+    return [=](QPainter& p, const QRectF& r) {
+        QPolygonF shape;
+        const qreal y = r.center().y();
+        const qreal h = r.height() * 0.25;
+        shape << QPointF(r.left(), y - h) << QPointF(r.right() - r.width() * 0.35, y - h)
+              << QPointF(r.right() - r.width() * 0.35, r.top()) << QPointF(r.right(), y)
+              << QPointF(r.right() - r.width() * 0.35, r.bottom()) << QPointF(r.right() - r.width() * 0.35, y + h)
+              << QPointF(r.left(), y + h);
+        p.setPen(QPen(colour.darker(140), 1));
+        p.setBrush(colour);
+        p.drawPolygon(shape);
+    };
+}
+
+}  // namespace memora::art

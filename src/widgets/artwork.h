@@ -1,0 +1,31 @@
+// The program's artwork, drawn in code: button faces, icons, status pictures.
+#pragma once
+
+#include "widgets/picture.h"
+
+#include <QColor>
+#include <QString>
+
+namespace memora::art {
+
+// A rounded button face in the given colour with its caption in white.
+Artwork captionButton(const QString& caption, const QColor& colour, int pointSize = 10);
+// A round icon with a glyph ("?", "i", "©", "✕") in white.
+Artwork roundIcon(const QString& glyph, const QColor& colour);
+// A speech bubble with a text, such as the status "Ci sono scadenze!".
+Artwork speechBubble(const QString& text, const QColor& colour);
+Artwork hourglass(const QColor& sand, const QColor& frame);
+// A desk calendar with a small clock.
+Artwork deskCalendar();
+// The product's name drawn as a logo.
+Artwork logo(const QString& name);
+// A bar with a notice drawn in it.
+Artwork noticeBar(const QString& text, const QColor& colour);
+// A note with wrapped text, such as an instruction.
+Artwork note(const QString& text, const QColor& colour);
+// A stylised person.
+Artwork person(const QColor& colour);
+// An arrow pointing right.
+Artwork arrow(const QColor& colour);
+
+}  // namespace memora::art

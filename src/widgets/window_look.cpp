@@ -1,0 +1,48 @@
+#include "widgets/window_look.h"
+
+#include <QGuiApplication>
+#include <QLinearGradient>
+#include <QPalette>
+#include <QScreen>
+#include <QWidget>
+
+namespace memora {
+
+void setGradientBackground(QWidget* widget, const QColor& top, const QColor& bottom)
+{
+    QLinearGradient gradient(0, 0, 0, 1);
+    gradient.setCoordinateMode(QGradient::ObjectMode);
+    gradient.setColorAt(0, top);
+    gradient.setColorAt(1, bottom);
+    QPalette palette = widget->palette();
+    palette.setBrush(QPalette::Window, gradient);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void setFixedClientSize(QWidget* window, int width, int height) { window->setFixedSize(width, height); }
+
+void setTabChain(std::initializer_list<QWidget*> widgets)
+{
+    const QWidget* previous = nullptr;
+    for (QWidget* widget : widgets) {
+        if (previous)
+            QWidget::setTabOrder(const_cast<QWidget*>(previous), widget);
+        previous = widget;
+    }
+}
+
+void centreWindow(QWidget* window)
+{
+    const QWidget* parent = window->parentWidget();
+    QRect area = parent ? parent->window()->frameGeometry() : QRect();
+    if (!parent || !parent->isVisible()) {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        area = screen ? screen->availableGeometry() : QRect(0, 0, window->width(), window->height());
+    }
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(area.center());
+    window->move(frame.topLeft());
+}
+
+}  // namespace memora

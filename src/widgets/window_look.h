@@ -1,0 +1,24 @@
+// The look shared by the windows: gradient backgrounds and fixed sizes.
+#pragma once
+
+#include <QColor>
+
+#include <initializer_list>
+
+class QWidget;
+
+namespace memora {
+
+// Fills the widget's background with a gradient from top to bottom.
+void setGradientBackground(QWidget* widget, const QColor& top, const QColor& bottom);
+
+// Gives a window a fixed client area.
+void setFixedClientSize(QWidget* window, int width, int height);
+
+// Sets the tab order of the widgets, in the order given.
+void setTabChain(std::initializer_list<QWidget*> widgets);
+
+// Centres a window on the screen, or over its parent when it has one.
+void centreWindow(QWidget* window);
+
+}  // namespace memora

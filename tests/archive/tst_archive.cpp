@@ -1,0 +1,313 @@
+// The card record's bytes, Windows-1252 text and the archive file operations.
+#include "archive/archive_file.h"
+#include "archive/card_record.h"
+#include "archive/text_conventions.h"
+#include "archive/windows1252.h"
+#include "fake_platform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <unistd.h>
+
+using namespace memora;
+using memora::test::makeCard;
+using memora::test::readBytes;
+using memora::test::writeArchive;
+
+Q_DECLARE_METATYPE(memora::Field)
+
+class TestArchive : public QObject {
+    Q_OBJECT
+
+private slots:
+    void fieldLayout_data();
+    void fieldLayout();
+    void fulfilledFlagBytes();
+    void textCutToCapacity_data();
+    void textCutToCapacity();
+    void lengthByteOverCapacity();
+    void windows1252_data();
+    void windows1252();
+    void everyByteRoundTrips();
+    void trimAndFold();
+
+    void missingFileIsCreatedEmpty();
+    void trailingFragmentIsNotACard();
+    void overwriteChangesOnlyItsRecord();
+    void positionIsCardNumber();
+    void directoryInPlaceOfArchiveFails();
+    void readOnlyArchiveIsNotReplaced();
+    void truncatedRecordFailsTheRead();
+    void copiesAppendingAtOnceNeverShareAPlace();
+
+private:
+    QTemporaryDir m_dir;
+    QString path() const { return archivePath(m_dir.path()); }
+};
+
+void TestArchive::fieldLayout_data()
+{
+    QTest::addColumn<Field>("field");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<int>("capacity");
+    QTest::newRow("Data") << Field::Data << 0 << 10;
+    QTest::newRow("OreApp") << Field::OreApp << 11 << 2;
+    QTest::newRow("MinutiApp") << Field::MinutiApp << 14 << 2;
+    QTest::newRow("Ora") << Field::Ora << 17 << 5;
+    QTest::newRow("Avviso") << Field::Avviso << 23 << 3;
+    QTest::newRow("Tipologia") << Field::Tipologia << 27 << 50;
+    QTest::newRow("Causale") << Field::Causale << 78 << 250;
+    QTest::newRow("Dettagli") << Field::Dettagli << 329 << 250;
+    QTest::newRow("Contatto") << Field::Contatto << 580 << 50;
+    QTest::newRow("Tel") << Field::Tel << 631 << 30;
+    QTest::newRow("Cel") << Field::Cel << 662 << 30;
+    QTest::newRow("Email") << Field::Email << 693 << 50;
+    QTest::newRow("Luogo") << Field::Luogo << 744 << 250;
+    QTest::newRow("Importo") << Field::Importo << 995 << 15;
+    QTest::newRow("Note") << Field::Note << 1011 << 250;
+    QTest::newRow("Assolto") << Field::Assolto << 1262 << 2;
+}
+
+// A field filled to capacity lands at its offset with its length byte, and
+// decodes back to itself.
+void TestArchive::fieldLayout()
+{
+    QFETCH(Field, field);
+    QFETCH(int, offset);
+    QFETCH(int, capacity);
+    TSchedaScadenza card;
+    card[field] = QString(capacity, u'x');
+    const QByteArray bytes = encodeRecord(card);
+    QCOMPARE(bytes.size(), 1265);
+    QCOMPARE(int(static_cast<unsigned char>(bytes[offset])), capacity);
+    QCOMPARE(bytes.mid(offset + 1, capacity), QByteArray(capacity, 'x'));
+    QCOMPARE(bytes.count('x'), capacity);
+    QCOMPARE(decodeRecord(bytes.constData()), card);
+}
+
+void TestArchive::fulfilledFlagBytes()
+{
+    TSchedaScadenza card;
+    card.Assolto = flagFulfilled;
+    const QByteArray yes = encodeRecord(card);
+    QCOMPARE(yes.mid(1262, 3), QByteArray("\x02\x53\xEC"));
+    QCOMPARE(decodeRecord(yes.constData()).Assolto, QStringLiteral("S\u00ec"));
+    card.Assolto = flagPending;
+    QCOMPARE(encodeRecord(card).mid(1262, 3), QByteArray("\x02No"));
+}
+
+void TestArchive::textCutToCapacity_data()
+{
+    QTest::addColumn<int>("typed");
+    QTest::addColumn<int>("stored");
+    QTest::newRow("250 characters stay whole") << 250 << 250;
+    QTest::newRow("251 characters keep the first 250") << 251 << 250;
+    QTest::newRow("empty") << 0 << 0;
+}
+
+void TestArchive::textCutToCapacity()
+{
+    QFETCH(int, typed);
+    QFETCH(int, stored);
+    QString text;
+    for (int i = 0; i < typed; ++i)
+        text += QChar(u'a' + i % 26);
+    TSchedaScadenza card;
+    card.Causale = text;
+    const QByteArray bytes = encodeRecord(card);
+    QCOMPARE(int(static_cast<unsigned char>(bytes[78])), stored);
+    QCOMPARE(decodeRecord(bytes.constData()).Causale, text.left(stored));
+    QCOMPARE(bytes[78 + 1 + 250], '\0');  // Dettagli's length byte is untouched
+}
+
+// A damaged length byte never makes a reader leave its field.
+void TestArchive::lengthByteOverCapacity()
+{
+    TSchedaScadenza card = makeCard(QStringLiteral("10/03/2014"));
+    QByteArray bytes = encodeRecord(card);
+    bytes[0] = char(255);       // Data says 255 characters, holds 10
+    bytes[1262] = char(200);    // Assolto says 200, holds 2
+    const TSchedaScadenza read = decodeRecord(bytes.constData());
+    QCOMPARE(read.Data, QStringLiteral("10/03/2014"));
+    QCOMPARE(read.OreApp, QStringLiteral("09"));
+    QCOMPARE(read.Assolto, QStringLiteral("No"));
+}
+
+void TestArchive::windows1252_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("readBack");
+    QTest::newRow("plain ASCII") << QStringLiteral("Rata 1") << QByteArray("Rata 1") << QStringLiteral("Rata 1");
+    QTest::newRow("accented i") << QStringLiteral("S\u00ec") << QByteArray("S\xEC") << QStringLiteral("S\u00ec");
+    QTest::newRow("capital E grave") << QStringLiteral("\u00c8") << QByteArray("\xC8") << QStringLiteral("\u00c8");
+    QTest::newRow("euro sign") << QStringLiteral("\u20ac 5") << QByteArray("\x80 5") << QStringLiteral("\u20ac 5");
+    QTest::newRow("curly quotes") << QStringLiteral("\u201cx\u201d") << QByteArray("\x93x\x94")
+                                  << QStringLiteral("\u201cx\u201d");
+    QTest::newRow("OE ligature") << QStringLiteral("\u0152") << QByteArray("\x8C") << QStringLiteral("\u0152");
+    QTest::newRow("outside the code page") << QStringLiteral("\u011fa") << QByteArray("?a") << QStringLiteral("?a");
+    QTest::newRow("outside the basic plane") << QStringLiteral("a\U0001F600b") << QByteArray("a?b")
+                                             << QStringLiteral("a?b");
+}
+
+void TestArchive::windows1252()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, readBack);
+    QCOMPARE(toWindows1252(text), bytes);
+    QCOMPARE(fromWindows1252(bytes), readBack);
+}
+
+void TestArchive::everyByteRoundTrips()
+{
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all.append(char(b));
+    QCOMPARE(toWindows1252(fromWindows1252(all)), all);
+}
+
+void TestArchive::trimAndFold()
+{
+    QCOMPARE(trimmed(QStringLiteral("\t\r\n  Banca \x1f")), QStringLiteral("Banca"));
+    QCOMPARE(trimmed(QStringLiteral(" a b ")), QStringLiteral("a b"));
+    QCOMPARE(trimmed(QStringLiteral("\u00a0x\u00a0")), QStringLiteral("\u00a0x\u00a0"));  // 160 is no blank
+    QCOMPARE(foldAZ(QStringLiteral("RATA \u00c8 Zz")), QStringLiteral("rata \u00c8 zz"));
+}
+
+void TestArchive::missingFileIsCreatedEmpty()
+{
+    QFile::remove(path());
+    {
+        ArchiveFile archive(path());
+        QCOMPARE(archive.recordCount(), 0);
+        QVERIFY(archive.atEnd());
+    }
+    QVERIFY(QFile::exists(path()));
+    QCOMPARE(QFileInfo(path()).size(), 0);
+}
+
+void TestArchive::trailingFragmentIsNotACard()
+{
+    writeArchive(path(), {makeCard(QStringLiteral("01/01/2014")), makeCard(QStringLiteral("02/01/2014"))});
+    {
+        QFile file(path());
+        QVERIFY(file.open(QIODevice::Append));
+        file.write(QByteArray(100, 'z'));
+    }
+    ArchiveFile archive(path());
+    QCOMPARE(archive.recordCount(), 2);
+    QStringList dates;
+    while (!archive.atEnd())
+        dates << archive.readNext().Data;
+    QCOMPARE(dates, QStringList({"01/01/2014", "02/01/2014"}));
+    QCOMPARE(archive.append(makeCard(QStringLiteral("03/01/2014"))), 3);
+    const QByteArray bytes = readBytes(path());
+    QCOMPARE(bytes.size(), 3 * 1265);
+    QCOMPARE(bytes.mid(2 * 1265, 11), QByteArray("\x0a" "03/01/2014"));
+}
+
+void TestArchive::overwriteChangesOnlyItsRecord()
+{
+    writeArchive(path(), {makeCard("01/01/2014"), makeCard("02/01/2014"), makeCard("03/01/2014")});
+    const QByteArray before = readBytes(path());
+    TSchedaScadenza changed = makeCard(QStringLiteral("02/01/2014"));
+    changed.Assolto = flagFulfilled;
+    changed.Note = QStringLiteral("pagato");
+    {
+        ArchiveFile archive(path());
+        archive.seek(1);
+        archive.write(changed);
+        QCOMPARE(archive.position(), 2);
+    }
+    const QByteArray after = readBytes(path());
+    QCOMPARE(after.size(), before.size());
+    QCOMPARE(after.left(1265), before.left(1265));
+    QCOMPARE(after.mid(2530), before.mid(2530));
+    QCOMPARE(after.mid(1265, 1265), encodeRecord(changed));
+}
+
+void TestArchive::positionIsCardNumber()
+{
+    writeArchive(path(), {makeCard("01/01/2014"), makeCard("02/01/2014"), makeCard("03/01/2014"),
+                          makeCard("04/01/2014")});
+    ArchiveFile archive(path());
+    archive.readNext();
+    archive.readNext();
+    QCOMPARE(archive.readNext().Data, QStringLiteral("03/01/2014"));
+    QCOMPARE(archive.position(), 3);
+    archive.seek(0);
+    QCOMPARE(archive.readNext().Data, QStringLiteral("01/01/2014"));
+    archive.seek(3);
+    QCOMPARE(archive.readNext().Data, QStringLiteral("04/01/2014"));
+    QVERIFY(archive.atEnd());
+    QVERIFY_THROWS_EXCEPTION(ArchiveError, archive.readNext());
+}
+
+void TestArchive::directoryInPlaceOfArchiveFails()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(archiveFileName));
+    QVERIFY_THROWS_EXCEPTION(ArchiveError, ArchiveFile{archivePath(dir.path())});
+    QVERIFY(QFileInfo(archivePath(dir.path())).isDir());
+}
+
+void TestArchive::readOnlyArchiveIsNotReplaced()
+{
+    if (geteuid() == 0)
+        QSKIP("file permissions do not bind root");
+    QTemporaryDir dir;
+    const QString file = archivePath(dir.path());
+    writeArchive(file, {makeCard("01/01/2014")});
+    const QByteArray before = readBytes(file);
+    QFile::setPermissions(file, QFileDevice::ReadOwner);
+    QVERIFY_THROWS_EXCEPTION(ArchiveError, ArchiveFile{file});
+    QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    QCOMPARE(readBytes(file), before);
+}
+
+// The file shrinks under a reader (another copy cannot do this, a damaged
+// disk can): the read fails instead of returning part of a card.
+void TestArchive::truncatedRecordFailsTheRead()
+{
+    writeArchive(path(), {makeCard("01/01/2014"), makeCard("02/01/2014")});
+    ArchiveFile archive(path());
+    QVERIFY(QFile::resize(path(), 1265 + 600));
+    QCOMPARE(archive.readNext().Data, QStringLiteral("01/01/2014"));
+    QVERIFY_THROWS_EXCEPTION(ArchiveError, archive.readNext());
+}
+
+void TestArchive::copiesAppendingAtOnceNeverShareAPlace()
+{
+    QTemporaryDir dir;
+    const QString file = archivePath(dir.path());
+    constexpr int copies = 4;
+    constexpr int cardsEach = 150;
+    QList<QProcess*> processes;
+    for (int i = 0; i < copies; ++i) {
+        auto* process = new QProcess(this);
+        process->start(QStringLiteral(APPEND_DRIVER), {file, QStringLiteral("copia%1").arg(i), QString::number(cardsEach)});
+        processes.append(process);
+    }
+    for (QProcess* process : processes) {
+        QVERIFY(process->waitForFinished(60000));
+        QCOMPARE(process->exitCode(), 0);
+    }
+    const QByteArray bytes = readBytes(file);
+    QCOMPARE(bytes.size(), copies * cardsEach * 1265);
+    QSet<QString> reasons;
+    for (int n = 0; n < copies * cardsEach; ++n) {
+        const TSchedaScadenza card = decodeRecord(bytes.constData() + n * 1265);
+        QCOMPARE(card.Data, QStringLiteral("10/03/2014"));
+        reasons.insert(card.Causale);
+    }
+    QCOMPARE(reasons.size(), copies * cardsEach);
+}
+
+QTEST_GUILESS_MAIN(TestArchive)
+#include "tst_archive.moc"

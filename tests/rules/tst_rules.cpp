@@ -1,0 +1,175 @@
+// The card rules at a fixed today, the summary line and the date-time key.
+#include "fake_platform.h"
+#include "rules/card_rules.h"
+#include "rules/card_scan.h"
+#include "rules/summary_line.h"
+
+#include <QTest>
+
+using namespace memora;
+using memora::test::makeCard;
+using memora::test::writeArchive;
+
+namespace {
+const QDate fixedToday(2014, 3, 10);  // every table reads "today" as 10/03/2014
+}
+
+class TestRules : public QObject {
+    Q_OBJECT
+
+private slots:
+    void rules_data();
+    void rules();
+    void dayAndMonth_data();
+    void dayAndMonth();
+    void summaryLine();
+    void summaryLineCutsLongTexts();
+    void dateTimeKey_data();
+    void dateTimeKey();
+    void scanSkipsUnreadableCards();
+    void scanOfMissingArchiveCreatesIt();
+};
+
+void TestRules::rules_data()
+{
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QString>("notice");
+    QTest::addColumn<QString>("flag");
+    QTest::addColumn<bool>("imminente");
+    QTest::addColumn<bool>("scaduta");
+    QTest::addColumn<bool>("daAssolvere");
+    QTest::addColumn<bool>("assolta");
+    //                                               date          notice  flag        imm    scad   da     ass
+    QTest::newRow("due in 2 days, notice 2")     << "12/03/2014" << "2"  << "No"      << true  << false << true  << false;
+    QTest::newRow("due in 2 days, notice 1")     << "12/03/2014" << "1"  << "No"      << false << false << true  << false;
+    QTest::newRow("due in 2 days, fulfilled")    << "12/03/2014" << "2"  << "S\u00ec" << false << false << false << true;
+    QTest::newRow("long past, notice 0")         << "01/01/2014" << "0"  << "No"      << true  << true  << true  << false;
+    QTest::newRow("due today, notice 0")         << "10/03/2014" << "0"  << "No"      << true  << false << true  << false;
+    QTest::newRow("due yesterday, fulfilled")    << "09/03/2014" << "0"  << "S\u00ec" << false << false << false << true;
+    QTest::newRow("notice 3, three days ahead")  << "13/03/2014" << "3"  << "No"      << true  << false << true  << false;
+    QTest::newRow("notice 3, four days ahead")   << "14/03/2014" << "3"  << "No"      << false << false << true  << false;
+    QTest::newRow("notice over a year end")      << "05/01/2015" << "301" << "No"     << true  << false << true  << false;
+    QTest::newRow("flag with a leading blank")   << "09/03/2014" << "0"  << " No"     << true  << true  << true  << false;
+    QTest::newRow("flag in small letters")       << "09/03/2014" << "0"  << "no"      << false << false << false << false;
+    QTest::newRow("flag empty")                  << "09/03/2014" << "0"  << ""        << false << false << false << false;
+    QTest::newRow("notice empty")                << "09/03/2014" << ""   << "No"      << false << true  << true  << false;
+    QTest::newRow("notice not a number")         << "09/03/2014" << "5g" << "No"      << false << true  << true  << false;
+    QTest::newRow("date empty")                  << ""           << "0"  << "No"      << false << false << true  << false;
+    QTest::newRow("date impossible")             << "31/02/2014" << "0"  << "No"      << false << false << true  << false;
+    QTest::newRow("date in another order")       << "2014-03-09" << "0"  << "No"      << false << false << true  << false;
+}
+
+void TestRules::rules()
+{
+    QFETCH(QString, date);
+    QFETCH(QString, notice);
+    QFETCH(QString, flag);
+    const TSchedaScadenza card = makeCard(date, notice, flag);
+    QTEST(Imminente(card, fixedToday), "imminente");
+    QTEST(ScadutaNonAssolta(card, fixedToday), "scaduta");
+    QTEST(DaAssolvere(card), "daAssolvere");
+    QTEST(Assolta(card), "assolta");
+}
+
+void TestRules::dayAndMonth_data()
+{
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<bool>("delGiorno");
+    QTest::addColumn<bool>("delMese");
+    QTest::newRow("the chosen day")           << "15/07/2014"   << true  << true;
+    QTest::newRow("the chosen day, blanks")   << " 15/07/2014 " << true  << true;
+    QTest::newRow("another day of the month") << "01/07/2014"   << false << true;
+    QTest::newRow("the same month a year on") << "15/07/2013"   << false << false;
+    QTest::newRow("another month")            << "15/08/2014"   << false << false;
+    QTest::newRow("empty date")               << ""             << false << false;
+}
+
+void TestRules::dayAndMonth()
+{
+    QFETCH(QString, date);
+    const TSchedaScadenza card = makeCard(date);
+    QTEST(DelGiorno(card, QDate(2014, 7, 15)), "delGiorno");
+    QTEST(DelMese(card, QDate(2014, 7, 15)), "delMese");
+}
+
+void TestRules::summaryLine()
+{
+    TSchedaScadenza card = makeCard(QStringLiteral("10/03/2014"));
+    card.Ora = QStringLiteral("09:30");
+    card.Causale = QStringLiteral("Rata mutuo");
+    card.Contatto = QStringLiteral("Banca");
+    const QString line = RigaRiepilogo(card);
+    QCOMPARE(line, QStringLiteral("Data: 10/03/2014  Ora: 09:30  Causale: Rata mutuo") + QString(44, u' ')
+                       + QStringLiteral("  Contatto: Banca") + QString(25, u' ') + QStringLiteral(" Cel. "));
+    QCOMPARE(line.size(), 141);
+    card.Cel = QStringLiteral("  333 1234567 ");
+    QVERIFY(RigaRiepilogo(card).endsWith(QStringLiteral(" Cel. 333 1234567")));
+}
+
+void TestRules::summaryLineCutsLongTexts()
+{
+    TSchedaScadenza first = makeCard(QStringLiteral("10/03/2014"));
+    first.Causale = QString(54, u'c') + QStringLiteral("AAAAAA");
+    first.Contatto = QString(30, u'k') + QStringLiteral("ZZ");
+    TSchedaScadenza second = first;
+    second.Causale = QString(54, u'c') + QStringLiteral("BBBBBB");
+    QCOMPARE(RigaRiepilogo(first), RigaRiepilogo(second));
+    QVERIFY(!RigaRiepilogo(first).contains(u'A'));
+    QVERIFY(!RigaRiepilogo(first).contains(u'Z'));
+    QCOMPARE(RigaRiepilogo(first).size(), 141);
+}
+
+void TestRules::dateTimeKey_data()
+{
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QString>("hour");
+    QTest::addColumn<QString>("minutes");
+    QTest::addColumn<QString>("key");
+    QTest::newRow("a card of the editor") << "15/03/2014" << "09" << "30" << "201403150930";
+    QTest::newRow("no hour and minutes")  << "15/03/2014" << ""   << ""   << "20140315";
+    QTest::newRow("blanks around")        << " 15/03/2014" << " 9 " << "05" << "20140315905";
+    QTest::newRow("short date")           << "1/3/2014"   << "10" << "00" << "14/21/1000";
+    QTest::newRow("empty card")           << ""           << ""   << ""   << "";
+}
+
+void TestRules::dateTimeKey()
+{
+    QFETCH(QString, date);
+    QFETCH(QString, hour);
+    QFETCH(QString, minutes);
+    TSchedaScadenza card = makeCard(date);
+    card.OreApp = hour;
+    card.MinutiApp = minutes;
+    card.Ora = QStringLiteral("23:59");  // the key reads hour and minutes, not Ora
+    QTEST(ChiaveDataOra(card), "key");
+}
+
+// A card that cannot be classified is skipped; the cards after it still count.
+void TestRules::scanSkipsUnreadableCards()
+{
+    test::FakePlatform platform;
+    TSchedaScadenza damaged = makeCard(QStringLiteral("01/03/2014"), QString());
+    writeArchive(platform.archive(), {makeCard("01/03/2014"), makeCard("02/03/2014"), damaged,
+                                      makeCard("03/03/2014"), makeCard("01/03/2030")});
+    const SummaryScan scan = summaryLines(platform.archive(), [](const TSchedaScadenza& card) {
+        return Imminente(card, fixedToday);
+    });
+    QVERIFY(scan.complete);
+    QCOMPARE(int(scan.entries.size()), 3);
+    QCOMPARE(scan.entries[0].cardNumber, 1);
+    QCOMPARE(scan.entries[1].cardNumber, 2);
+    QCOMPARE(scan.entries[2].cardNumber, 4);
+    QVERIFY(scan.entries[2].line.startsWith(QStringLiteral("Data: 03/03/2014")));
+}
+
+void TestRules::scanOfMissingArchiveCreatesIt()
+{
+    test::FakePlatform platform;
+    const SummaryScan scan = summaryLines(platform.archive(), [](const TSchedaScadenza&) { return true; });
+    QVERIFY(scan.complete);
+    QVERIFY(scan.entries.empty());
+    QVERIFY(QFile::exists(platform.archive()));
+}
+
+QTEST_GUILESS_MAIN(TestRules)
+#include "tst_rules.moc"
