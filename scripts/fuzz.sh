@@ -16,9 +16,11 @@ for target in $targets; do
   echo "== $target: ${seconds}s"
   (cd build-fuzz && "fuzz/$target" -max_total_time="$seconds" -max_len=4096 -print_final_stats=1 \
       "corpus/$target" 2>&1 | grep -E '^(#[0-9]+ *DONE|stat::number_of_executed_units|stat::peak_rss|Done|==[0-9]+==ERROR|SUMMARY)' || true)
-  if ls build-fuzz/crash-* build-fuzz/leak-* build-fuzz/timeout-* build-fuzz/oom-* >/dev/null 2>&1; then
-    echo "$target failed; inputs:" build-fuzz/crash-* build-fuzz/leak-* build-fuzz/timeout-* build-fuzz/oom-* 2>/dev/null
-    exit 1
-  fi
+  for kind in crash leak timeout oom; do
+    if compgen -G "build-fuzz/$kind-*" >/dev/null; then
+      echo "$target failed ($kind); inputs:" build-fuzz/"$kind"-*
+      exit 1
+    fi
+  done
 done
 echo "fuzzing: no crash"
