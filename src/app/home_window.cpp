@@ -2,6 +2,7 @@
 
 #include "archive/archive_file.h"
 #include "platform/platform.h"
+#include "print/list_report.h"
 #include "rules/card_rules.h"
 #include "rules/card_scan.h"
 #include "widgets/artwork.h"
@@ -132,6 +133,7 @@ void TfrmAvvio::createControls()
     connect(btnCaricaLista, &QPushButton::clicked, this, &TfrmAvvio::btnCaricaListaClick);
     connect(btnArchivio, &QAbstractButton::clicked, this, &TfrmAvvio::appApriArchivioClick);
     connect(appApriArchivio, &QAbstractButton::clicked, this, &TfrmAvvio::appApriArchivioClick);
+    connect(btnStampa, &QAbstractButton::clicked, this, &TfrmAvvio::btnStampaClick);
     connect(imgEsci, &QAbstractButton::clicked, this, &TfrmAvvio::imgEsciClick);
 
     setTabChain({calAppuntamenti, btnGiorno, btnMese, appApriArchivio, btnArchivio, imgInfo, imgGuida, btnExcel,
@@ -204,6 +206,14 @@ void TfrmAvvio::appApriArchivioClick()
         return;
     m_editor->show();
     hide();
+}
+
+void TfrmAvvio::btnStampaClick()
+{
+    QStringList lines;
+    for (const SummaryEntry& entry : lstRecords->lines().entries())
+        lines.append(entry.line);
+    StampaRiepilogo(this, QStringLiteral("Riepilogo scadenze imminenti"), lines);
 }
 
 void TfrmAvvio::imgEsciClick()

@@ -44,6 +44,7 @@ public:
 public slots:
     void btnCaricaListaClick();
     void appApriArchivioClick();
+    void btnStampaClick();
     void imgEsciClick();
 
 protected:
