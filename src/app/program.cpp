@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include "app/home_window.h"
+#include "print/card_print_windows.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -9,7 +10,11 @@
 
 namespace memora {
 
-Program::Program() : m_home(std::make_unique<TfrmAvvio>()) {}
+Program::Program() : m_home(std::make_unique<TfrmAvvio>())
+{
+    m_others.push_back(std::make_unique<TfrmStampaScadenza>());
+    m_others.push_back(std::make_unique<TfrmStartup>());
+}
 
 Program::~Program() = default;
 

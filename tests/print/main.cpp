@@ -10,7 +10,8 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     memora::useItalian();
     int failures = 0;
-    for (auto run : {runReportLayoutTests, runListReportTests, runPrintDialogTests, runPreviewWindowTests})
+    for (auto run : {runReportLayoutTests, runListReportTests, runPrintDialogTests, runPreviewWindowTests,
+                     runCardPageTests, runCardPrintWindowTests})
         failures += run(argc, argv);
     return failures;
 }

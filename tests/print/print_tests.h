@@ -5,3 +5,5 @@ int runReportLayoutTests(int argc, char** argv);
 int runListReportTests(int argc, char** argv);
 int runPrintDialogTests(int argc, char** argv);
 int runPreviewWindowTests(int argc, char** argv);
+int runCardPageTests(int argc, char** argv);
+int runCardPrintWindowTests(int argc, char** argv);
