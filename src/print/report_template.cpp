@@ -31,21 +31,14 @@ qreal Band::contentBottom() const
     return bottom;
 }
 
-namespace {
-template <typename Template>
-auto* boxNamed(Template& report, const QString& name)
+TextBox* ReportTemplate::findBox(const QString& name)
 {
-    for (auto& band : report.bands)
-        for (auto& box : band.boxes)
+    for (Band& band : bands)
+        for (TextBox& box : band.boxes)
             if (box.name == name)
                 return &box;
-    return static_cast<decltype(&report.bands.front().boxes.front())>(nullptr);
+    return nullptr;
 }
-}  // namespace
-
-TextBox* ReportTemplate::findBox(const QString& name) { return boxNamed(*this, name); }
-
-const TextBox* ReportTemplate::findBox(const QString& name) const { return boxNamed(*this, name); }
 
 Band* ReportTemplate::findBand(const QString& name)
 {

@@ -91,7 +91,6 @@ struct ReportTemplate {
 
     // The box or band of that name, or nullptr.
     TextBox* findBox(const QString& name);
-    const TextBox* findBox(const QString& name) const;
     Band* findBand(const QString& name);
 };
 
