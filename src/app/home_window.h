@@ -45,6 +45,10 @@ public slots:
     void btnCaricaListaClick();
     void appApriArchivioClick();
     void btnStampaClick();
+    void imgGuidaClick();
+    void imgInfoClick();
+    void imgCopyrightClick();
+    void imgMivrenaSoftwareClick();
     void imgEsciClick();
 
 protected:
