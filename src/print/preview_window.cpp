@@ -71,6 +71,9 @@ PreviewWindow::PreviewWindow(ReportDocument document, QWidget* parent)
     pages->updatePreview();
 }
 
+// The page view paints on m_printer, which goes before the children do.
+PreviewWindow::~PreviewWindow() { delete pages; }
+
 void PreviewWindow::createToolBar()
 {
     toolBar = new QToolBar(this);

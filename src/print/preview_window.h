@@ -23,6 +23,7 @@ class PreviewWindow : public QDialog {
     Q_OBJECT
 public:
     PreviewWindow(ReportDocument document, QWidget* parent);
+    ~PreviewWindow() override;
 
     QToolBar* toolBar = nullptr;
     QPrintPreviewWidget* pages = nullptr;
