@@ -1,6 +1,8 @@
 #include "app/program.h"
 
 #include "app/home_window.h"
+#include "editor/card_editor.h"
+#include "editor/date_picker.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -9,7 +11,15 @@
 
 namespace memora {
 
-Program::Program() : m_home(std::make_unique<TfrmAvvio>()) {}
+Program::Program() : m_home(std::make_unique<TfrmAvvio>())
+{
+    auto editor = std::make_unique<TfrmArchivio_Scadenze>();
+    editor->setHome(m_home.get());
+    m_home->setEditor(editor.get());
+    QLineEdit* dueDate = editor->txtData;
+    m_others.push_back(std::move(editor));
+    m_others.push_back(std::make_unique<TfrmCalendario>(nullptr, dueDate));
+}
 
 Program::~Program() = default;
 
