@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace memora {
 
 namespace {
@@ -57,7 +59,8 @@ QLineEdit* addField(QWidget* window, const char* name, const QString& label, Fie
     edit->setFont(fieldFont());
     edit->setValidator(new FieldGuard(fieldCapacity(field), characters, edit));
     edit->setAccessibleName(label.chopped(1));
-    addLabel(window, label, geometry.x(), geometry.y() - labelHeight, geometry.width())->setBuddy(edit);
+    const int labelWidth = std::max(geometry.width(), 156);  // a short field can have a long label
+    addLabel(window, label, geometry.x(), geometry.y() - labelHeight, labelWidth)->setBuddy(edit);
     return edit;
 }
 
@@ -186,7 +189,6 @@ void TfrmArchivio_Scadenze::createReminder()
     chkOttemperata->setObjectName(QStringLiteral("chkOttemperata"));
     chkOttemperata->setGeometry(644, 470, 140, 26);
     chkOttemperata->setFont(QFont(QStringLiteral("Verdana"), 9, QFont::Bold));
-    chkOttemperata->setStyleSheet(QStringLiteral("background: transparent;"));
     (new Picture(art::tick(QColor(30, 120, 40)), QString(), this))->setGeometry(784, 466, 32, 32);
 }
 
