@@ -3,6 +3,9 @@
 #include "app/home_window.h"
 #include "editor/card_editor.h"
 #include "editor/date_picker.h"
+#include "info/help_window.h"
+#include "info/info_window.h"
+#include "info/splash_window.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -13,6 +16,9 @@ namespace memora {
 
 Program::Program() : m_home(std::make_unique<TfrmAvvio>())
 {
+    m_others.push_back(std::make_unique<TfrmGuida>());
+    m_others.push_back(std::make_unique<TfrmInfo>());
+    m_others.push_back(std::make_unique<TfrmSplash>());
     auto editor = std::make_unique<TfrmArchivio_Scadenze>();
     editor->setHome(m_home.get());
     m_home->setEditor(editor.get());

@@ -6,6 +6,8 @@
 #include "editor/date_picker.h"
 #include "editor/email_link.h"
 #include "editor/field_rules.h"
+#include "info/help_window.h"
+#include "info/misc.h"
 #include "platform/platform.h"
 #include "widgets/picture.h"
 #include "widgets/window_look.h"
@@ -17,7 +19,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QUrl>
 
 namespace memora {
 
@@ -120,6 +121,7 @@ void TfrmArchivio_Scadenze::connectControls()
     connect(cmdUltimo, &QAbstractButton::clicked, this, &TfrmArchivio_Scadenze::cmdUltimoClick);
     connect(impData, &QAbstractButton::clicked, this, &TfrmArchivio_Scadenze::impDataClick);
     connect(btnEmail, &QAbstractButton::clicked, this, &TfrmArchivio_Scadenze::btnEmailClick);
+    connect(cmdGuida, &QAbstractButton::clicked, this, &TfrmArchivio_Scadenze::cmdGuidaClick);
     connect(txtEmail, &QLineEdit::textEdited, this, &TfrmArchivio_Scadenze::txtEmailTyping);
     for (Field field : textFields)
         if (field != Field::Ora)
@@ -444,7 +446,9 @@ void TfrmArchivio_Scadenze::txtEmailTyping()
 
 void TfrmArchivio_Scadenze::btnEmailClick()
 {
-    platform().desktop->open(QUrl(mailtoLink(txtEmail->text())));
+    TMisc::Open(u'"' + mailtoLink(txtEmail->text()) + u'"');
 }
+
+void TfrmArchivio_Scadenze::cmdGuidaClick() { MostraGuida(this, HelpTopicId::Archivio); }
 
 }  // namespace memora

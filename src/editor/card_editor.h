@@ -100,6 +100,7 @@ public slots:
     void cmdUltimoClick();
     void impDataClick();
     void btnEmailClick();
+    void cmdGuidaClick();
     void FormMouseMove();
 
 protected:

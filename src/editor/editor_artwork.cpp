@@ -73,19 +73,6 @@ Artwork navigationArrow(Step step, const QColor& colour)
     };
 }
 
-Artwork envelope(const QColor& colour)
-{
-    return [=](QPainter& p, const QRectF& r) {
-        const QRectF body = r.adjusted(2, r.height() * 0.2, -2, -r.height() * 0.2);
-        p.setPen(QPen(colour.darker(150), 1.5));
-        p.setBrush(downward(body, colour));
-        p.drawRoundedRect(body, 2, 2);
-        p.setPen(QPen(Qt::white, 1.5));
-        p.drawLine(body.topLeft() + QPointF(2, 2), body.center() + QPointF(0, 2));
-        p.drawLine(body.topRight() + QPointF(-2, 2), body.center() + QPointF(0, 2));
-    };
-}
-
 Artwork calendarLeaf(const QColor& colour)
 {
     return [=](QPainter& p, const QRectF& r) {

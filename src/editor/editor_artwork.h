@@ -1,6 +1,6 @@
 // The card editor's own pictures, drawn in code: title and header bands,
-// the navigation arrows, the e-mail and calendar buttons and the decorative
-// clock, alarm clock and tick.
+// the navigation arrows, the calendar button and the decorative clock, alarm
+// clock and tick.
 #pragma once
 
 #include "widgets/picture.h"
@@ -17,7 +17,6 @@ enum class Step { First, Previous, Next, Last };
 // A small arrow button: a triangle, with a bar for the first and last card.
 Artwork navigationArrow(Step step, const QColor& colour);
 
-Artwork envelope(const QColor& colour);
 // A small calendar leaf, the face of the date picker's button.
 Artwork calendarLeaf(const QColor& colour);
 Artwork clock(const QColor& colour);

@@ -7,6 +7,7 @@
 #include "editor/card_editor.h"
 #include "editor/date_picker.h"
 #include "fake_platform.h"
+#include "info/help_window.h"
 #include "widgets/picture.h"
 #include "widgets/summary_list.h"
 
@@ -21,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -129,6 +131,7 @@ private slots:
     void emailTyping();
     void emailButton_data();
     void emailButton();
+    void guideOnTheEditorsTopic();
 
     void pickerImportsChosenDate();
     void pickerCancelKeepsDate();
@@ -1067,6 +1070,28 @@ void TestCardEditor::emailButton()
     QCOMPARE(url.path(QUrl::FullyDecoded), recipient);
     QVERIFY(!url.hasQuery());
     QVERIFY(!url.hasFragment());
+}
+
+// Guida opens a help window of its own, owned by the editor, on the
+// editor's topic: ten paragraphs under "Applicazione Archivio Scadenze.".
+void TestCardEditor::guideOnTheEditorsTopic()
+{
+    QString title;
+    QStringList paragraphs;
+    QWidget* owner = nullptr;
+    m_platform->modal.inside = [&](QDialog& dialog) {
+        auto* guide = qobject_cast<TfrmGuida*>(&dialog);
+        QVERIFY(guide);
+        owner = guide->parentWidget();
+        title = guide->lblTitolo->text();
+        paragraphs = guide->txtGuida->toPlainText().split(QStringLiteral("\n\n"));
+    };
+    editor().cmdGuida->click();
+    QCOMPARE(owner, m_editor.get());
+    QCOMPARE(title, QStringLiteral("Applicazione Archivio Scadenze."));
+    QCOMPARE(paragraphs.size(), 10);
+    QVERIFY(paragraphs[3].contains(QStringLiteral("Duplica")));
+    QCOMPARE(m_editor->findChildren<TfrmGuida*>().size(), 0);
 }
 
 // ---- The date picker
