@@ -9,6 +9,8 @@
 #include "info/help_window.h"
 #include "info/misc.h"
 #include "platform/platform.h"
+#include "print/card_print_windows.h"
+#include "print/editor_card.h"
 #include "widgets/picture.h"
 #include "widgets/window_look.h"
 
@@ -122,6 +124,8 @@ void TfrmArchivio_Scadenze::connectControls()
     connect(impData, &QAbstractButton::clicked, this, &TfrmArchivio_Scadenze::impDataClick);
     connect(btnEmail, &QAbstractButton::clicked, this, &TfrmArchivio_Scadenze::btnEmailClick);
     connect(cmdGuida, &QAbstractButton::clicked, this, &TfrmArchivio_Scadenze::cmdGuidaClick);
+    connect(cmdAnteprima, &QAbstractButton::clicked, this, &TfrmArchivio_Scadenze::cmdAnteprimaClick);
+    connect(cmdStampa, &QAbstractButton::clicked, this, &TfrmArchivio_Scadenze::cmdStampaClick);
     connect(txtEmail, &QLineEdit::textEdited, this, &TfrmArchivio_Scadenze::txtEmailTyping);
     for (Field field : textFields)
         if (field != Field::Ora)
@@ -450,5 +454,17 @@ void TfrmArchivio_Scadenze::btnEmailClick()
 }
 
 void TfrmArchivio_Scadenze::cmdGuidaClick() { MostraGuida(this, HelpTopicId::Archivio); }
+
+void TfrmArchivio_Scadenze::cmdAnteprimaClick()
+{
+    TfrmStartup window(this, [this] { return cardControlsOf(*this); });
+    platform().modal->run(window);
+}
+
+void TfrmArchivio_Scadenze::cmdStampaClick()
+{
+    TfrmStampaScadenza window(this, [this] { return cardControlsOf(*this); });
+    platform().modal->run(window);
+}
 
 }  // namespace memora

@@ -101,6 +101,8 @@ public slots:
     void impDataClick();
     void btnEmailClick();
     void cmdGuidaClick();
+    void cmdAnteprimaClick();
+    void cmdStampaClick();
     void FormMouseMove();
 
 protected:

@@ -1,11 +1,15 @@
 // The print and preview windows of the card: how they look, what confirming
 // hands on, and that cancelling prints nothing.
+#include "editor/card_editor.h"
 #include "fake_platform.h"
 #include "print/card_print_windows.h"
 #include "print/report_layout.h"
 #include "print_tests.h"
 #include "report_probe.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -43,6 +47,8 @@ private slots:
     void confirmingHandsOnTheCardAsItStands();
     void cancellingPrintsNothing_data();
     void cancellingPrintsNothing();
+    void editorPrintsItsUnsavedCard_data();
+    void editorPrintsItsUnsavedCard();
 
 private:
     std::unique_ptr<FakePlatform> m_platform;
@@ -143,6 +149,48 @@ void TestCardPrintWindows::cancellingPrintsNothing()
     QVERIFY(m_platform->printing.printed.empty());
     QVERIFY(m_platform->printing.previewed.empty());
     QVERIFY(!window->isVisible());  // the window closes either way
+}
+
+void TestCardPrintWindows::editorPrintsItsUnsavedCard_data()
+{
+    QTest::addColumn<bool>("preview");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("cmdStampa") << false << " Stampa scheda";
+    QTest::newRow("cmdAnteprima") << true << " Anteprima di stampa";
+}
+
+void TestCardPrintWindows::editorPrintsItsUnsavedCard()
+{
+    QFETCH(bool, preview);
+    QFETCH(QString, caption);
+    TSchedaScadenza stored = makeCard(QStringLiteral("12/03/2014"));
+    writeArchive(m_platform->archive(), {stored});
+    const QByteArray archive = readBytes(m_platform->archive());
+    TfrmArchivio_Scadenze editor;
+    editor.CaricaScheda(stored, 1);
+    editor.txtOreApp->setEditText(QStringLiteral("07"));
+    editor.txtMinutiApp->setEditText(QStringLiteral("05"));
+    editor.txtCausale->setText(QStringLiteral(" Bollo [auto] "));
+    editor.txtNote->setText(QStringLiteral("Non salvata"));
+    editor.chkOttemperata->setChecked(true);
+    m_platform->modal.inside = [&](QDialog& dialog) {
+        auto* window = qobject_cast<CardPrintWindow*>(&dialog);
+        QVERIFY(window && window->parentWidget() == &editor);
+        window->btnStampa->click();
+    };
+    (preview ? editor.cmdAnteprima : editor.cmdStampa)->click();
+
+    QCOMPARE(m_platform->modal.shownTitles, QStringList{caption});
+    const auto& delivered = preview ? m_platform->printing.previewed : m_platform->printing.printed;
+    QCOMPARE(delivered.size(), 1u);
+    const ReportPage& page = delivered.front().pages.at(0);
+    QCOMPARE(placedLine(page, QStringLiteral("txtData")).text, QStringLiteral("12/03/2014"));
+    QCOMPARE(placedLine(page, QStringLiteral("txtOra")).text, QStringLiteral("07:05"));
+    QCOMPARE(placedLine(page, QStringLiteral("txtCausale")).text, QStringLiteral("Bollo [auto]"));
+    QCOMPARE(placedLine(page, QStringLiteral("txtContatto")).text, stored.Contatto);
+    QCOMPARE(placedLine(page, QStringLiteral("txtNote")).text, QStringLiteral("Non salvata"));
+    QCOMPARE(placedLine(page, QStringLiteral("txtOttemperata")).text, QStringLiteral("S\u00ec"));
+    QCOMPARE(readBytes(m_platform->archive()), archive);  // printing saves nothing
 }
 
 int runCardPrintWindowTests(int argc, char** argv)
