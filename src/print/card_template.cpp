@@ -40,7 +40,10 @@ TextStyle arial(qreal pointSize, Qt::Alignment horizontal)
 
 TextBox box(const QString& name, const QRectF& rect, const QString& text, const TextStyle& style)
 {
-    TextBox result{name, rect, {text}};
+    TextBox result;
+    result.name = name;
+    result.rect = rect;
+    result.setText(text);
     result.style = style;
     return result;
 }
@@ -70,7 +73,7 @@ void setBox(ReportTemplate& report, const char* name, const QString& text)
 
 ReportTemplate cardTemplate()
 {
-    Band page{QStringLiteral("Scheda"), BandKind::Title, 81.8, 190};
+    Band page{QStringLiteral("Scheda"), BandKind::Title, 81.8, 190, {}, {}};
     page.shapes.push_back({Shape::Kind::Rectangle, QRectF(frameLeft, 1, frameWidth, 5.8), {}, lightSteelBlue});
     page.boxes.push_back(box(QStringLiteral("titArcataSup"), QRectF(2, 2, 185.8, 4.2),
                              QStringLiteral("SCHEDA INFORMATIVA SCADENZA"), arial(9, Qt::AlignHCenter)));

@@ -8,6 +8,15 @@ const QColor slateGrey(112, 128, 144);
 constexpr qreal bandWidth = units(1046.93);
 constexpr qreal barHeight = units(30.236);
 
+TextBox textBox(const QString& name, const QRectF& rect, const TextStyle& style)
+{
+    TextBox box;
+    box.name = name;
+    box.rect = rect;
+    box.style = style;
+    return box;
+}
+
 TextStyle barStyle(qreal pointSize)
 {
     TextStyle style;
@@ -22,26 +31,28 @@ TextStyle barStyle(qreal pointSize)
 
 Band titleBand()
 {
-    TextBox title{QStringLiteral("txtTitolo"), QRectF(units(7.559), units(3.780), units(1031.81), units(18.898)),
-                  {QStringLiteral("Riepilogo")}};
-    title.style = barStyle(9);
+    TextBox title = textBox(QStringLiteral("txtTitolo"),
+                            QRectF(units(7.559), units(3.780), units(1031.81), units(18.898)), barStyle(9));
+    title.setText(QStringLiteral("Riepilogo"));
     return {QStringLiteral("ReportTitle"), BandKind::Title, barHeight, bandWidth, {}, {title}};
 }
 
 Band dataBand()
 {
-    TextBox lines{QStringLiteral("txtRiepilogo"), QRectF(units(11.339), 0, units(1031.81), units(102.047))};
+    TextStyle monospaced;
+    monospaced.family = QStringLiteral("Courier New");
+    monospaced.pointSize = 8;
+    TextBox lines = textBox(QStringLiteral("txtRiepilogo"), QRectF(units(11.339), 0, units(1031.81), units(102.047)),
+                            monospaced);
     lines.lineHeight = listLineHeight;
-    lines.style.family = QStringLiteral("Courier New");
-    lines.style.pointSize = 8;
     return {QStringLiteral("MasterData"), BandKind::Data, units(105.827), bandWidth, {}, {lines}};
 }
 
 Band footerBand()
 {
-    TextBox footer{QStringLiteral("txtPagina"), QRectF(units(11.339), units(7.559), units(1028.03), units(18.898)),
-                   {QStringLiteral("Stampa eseguita in data [DATE]")}};
-    footer.style = barStyle(8);
+    TextBox footer = textBox(QStringLiteral("txtPagina"),
+                             QRectF(units(11.339), units(7.559), units(1028.03), units(18.898)), barStyle(8));
+    footer.setText(QStringLiteral("Stampa eseguita in data [DATE]"));
     footer.replacesDate = true;
     return {QStringLiteral("Footer"), BandKind::Footer, barHeight, bandWidth, {}, {footer}};
 }

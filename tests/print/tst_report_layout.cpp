@@ -154,7 +154,10 @@ void TestReportLayout::dateMarker()
     QFETCH(bool, replacesDate);
     QFETCH(QString, text);
     QFETCH(QString, printed);
-    TextBox box{QStringLiteral("txtProva"), QRectF(0, 0, 100, 5), {text}};
+    TextBox box;
+    box.name = QStringLiteral("txtProva");
+    box.rect = QRectF(0, 0, 100, 5);
+    box.setText(text);
     box.replacesDate = replacesDate;
     const ReportTemplate report{QStringLiteral("Prova"), QPageLayout::Portrait,
                                 {Band{QStringLiteral("Pagina"), BandKind::Title, 10, 190, {}, {box}}}};
