@@ -1,6 +1,7 @@
 #include "app/home_window.h"
 
 #include "archive/archive_file.h"
+#include "export/export_view.h"
 #include "platform/platform.h"
 #include "rules/card_rules.h"
 #include "rules/card_scan.h"
@@ -133,6 +134,9 @@ void TfrmAvvio::createControls()
     connect(btnArchivio, &QAbstractButton::clicked, this, &TfrmAvvio::appApriArchivioClick);
     connect(appApriArchivio, &QAbstractButton::clicked, this, &TfrmAvvio::appApriArchivioClick);
     connect(imgEsci, &QAbstractButton::clicked, this, &TfrmAvvio::imgEsciClick);
+    connect(btnExcel, &QAbstractButton::clicked, this, &TfrmAvvio::btnExcelClick);
+    connect(btnGiorno, &QAbstractButton::clicked, this, &TfrmAvvio::btnGiornoClick);
+    connect(btnMese, &QAbstractButton::clicked, this, &TfrmAvvio::btnMeseClick);
 
     setTabChain({calAppuntamenti, btnGiorno, btnMese, appApriArchivio, btnArchivio, imgInfo, imgGuida, btnExcel,
                  btnStampa, lstRecords, imgCopyright, imgMivrenaSoftware, imgEsci});
@@ -204,6 +208,24 @@ void TfrmAvvio::appApriArchivioClick()
         return;
     m_editor->show();
     hide();
+}
+
+void TfrmAvvio::btnExcelClick()
+{
+    TfrmExpImminenti view(this);
+    platform().modal->run(view);
+}
+
+void TfrmAvvio::btnGiornoClick()
+{
+    TfrmExpGiornaliere view(this, calAppuntamenti->selectedDate());
+    platform().modal->run(view);
+}
+
+void TfrmAvvio::btnMeseClick()
+{
+    TfrmExpMensili view(this, calAppuntamenti->selectedDate());
+    platform().modal->run(view);
 }
 
 void TfrmAvvio::imgEsciClick()

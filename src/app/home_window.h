@@ -45,6 +45,9 @@ public slots:
     void btnCaricaListaClick();
     void appApriArchivioClick();
     void imgEsciClick();
+    void btnExcelClick();
+    void btnGiornoClick();
+    void btnMeseClick();
 
 protected:
     void showEvent(QShowEvent* event) override;

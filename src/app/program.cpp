@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include "app/home_window.h"
+#include "export/export_view.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -9,7 +10,13 @@
 
 namespace memora {
 
-Program::Program() : m_home(std::make_unique<TfrmAvvio>()) {}
+Program::Program() : m_home(std::make_unique<TfrmAvvio>())
+{
+    m_others.push_back(std::make_unique<TfrmExpImminenti>());
+    m_others.push_back(std::make_unique<TfrmExpGiornaliere>());
+    m_others.push_back(std::make_unique<TfrmExpMensili>());
+    m_others.push_back(std::make_unique<TfrmExpScadenzario>());
+}
 
 Program::~Program() = default;
 
