@@ -196,7 +196,8 @@ void ExportView::FormShow()
     }
     const QDate day = m_traits.ruleOnChosenDay ? m_day : today();
     const auto belongs = m_traits.belongs;
-    loadFilteredCards(*m_grid, archiveFile(), [belongs, day](const TSchedaScadenza& card) { return belongs(card, day); });
+    loadFilteredCards(*m_grid, archiveFile(),
+                      [belongs, day](const TSchedaScadenza& card) { return belongs(card, day); });
 }
 
 void ExportView::cmdEsportaClick() { EsportaGriglia(this, *m_grid, m_traits.sheet); }

@@ -6,6 +6,8 @@
 #include <QAbstractItemModel>
 #include <QFile>
 
+#include <algorithm>
+
 namespace memora {
 
 namespace {
@@ -73,6 +75,38 @@ private:
     QByteArray m_buffer;
 };
 
+// True for the characters that are the same byte in Latin-1 and Windows-1252.
+bool isLatin1Byte(QChar c) { return c.unicode() < 0x80 || (c.unicode() >= 0xA0 && c.unicode() <= 0xFF); }
+
+// Room for the longest form of a character: "&amp;".
+constexpr qsizetype maxBytesPerChar = 5;
+
+void appendCellText(QByteArray& bytes, QStringView text)
+{
+    const QStringView clean = trimmedView(text);
+    const qsizetype start = bytes.size();
+    bytes.resize(start + clean.size() * maxBytesPerChar);
+    char* out = bytes.data() + start;
+    for (qsizetype i = 0; i < clean.size(); ++i) {
+        const char16_t c = clean[i].unicode();
+        if (!isLatin1Byte(clean[i])) {
+            // The rest of the code page, or "?"; a pair of surrogates is one character.
+            const bool pair = clean[i].isHighSurrogate() && i + 1 < clean.size() && clean[i + 1].isLowSurrogate();
+            const qsizetype length = pair ? 2 : 1;
+            *out++ = toWindows1252(clean.mid(i, length)).at(0);
+            i += length - 1;
+            continue;
+        }
+        switch (c) {
+        case u'&': out = std::copy_n("&amp;", 5, out); break;
+        case u'<': out = std::copy_n("&lt;", 4, out); break;
+        case u'>': out = std::copy_n("&gt;", 4, out); break;
+        default: *out++ = c < u' ' ? ' ' : char(c);
+        }
+    }
+    bytes.truncate(out - bytes.constData());
+}
+
 void appendHead(QByteArray& bytes, const SpreadsheetSheet& sheet)
 {
     bytes += documentStart;
@@ -94,7 +128,7 @@ void appendRow(QByteArray& bytes, const QAbstractItemModel& grid, int row, int c
     bytes += "<tr>";
     for (int column = 1; column <= columns; ++column) {
         bytes += dataCellStart;
-        bytes += encodeCellText(grid.index(row, column).data().toString());
+        appendCellText(bytes, grid.index(row, column).data().toString());
         bytes += "</td>";
     }
     bytes += "</tr>";
@@ -104,17 +138,8 @@ void appendRow(QByteArray& bytes, const QAbstractItemModel& grid, int row, int c
 
 QByteArray encodeCellText(QStringView text)
 {
-    const QByteArray plain = toWindows1252(trimmedView(text));
     QByteArray bytes;
-    bytes.reserve(plain.size());
-    for (const char byte : plain) {
-        switch (byte) {
-        case '&': bytes += "&amp;"; break;
-        case '<': bytes += "&lt;"; break;
-        case '>': bytes += "&gt;"; break;
-        default: bytes += (byte >= 0 && byte < ' ') ? ' ' : byte;
-        }
-    }
+    appendCellText(bytes, text);
     return bytes;
 }
 

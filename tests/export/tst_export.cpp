@@ -60,8 +60,8 @@ QByteArray expectedDocument(const QByteArray& worksheet, int columns, const Rows
           "</xml><![endif]-->", "</head>", "<body>", "<table x:str>", "<tr>"})
         document += fragment;
     for (int column = 0; column < columns; ++column)
-        document += "<td style=\"text-align: left; font-weight: bold;\" width=" + QByteArray::number(headers[column].second)
-                    + ">" + headers[column].first + "</td>";
+        document += "<td style=\"text-align: left; font-weight: bold;\" width="
+                    + QByteArray::number(headers[column].second) + ">" + headers[column].first + "</td>";
     document += "</tr>";
     for (const QByteArrayList& row : rows) {
         document += "<tr>";
@@ -301,7 +301,9 @@ void TestExport::cellText_data()
     QTest::newRow("markup characters") << QStringLiteral("<Banca & C.>") << QByteArray("&lt;Banca &amp; C.&gt;");
     QTest::newRow("an entity is written as typed") << QStringLiteral("&amp;") << QByteArray("&amp;amp;");
     QTest::newRow("outside the code page") << QStringLiteral("Tokyo \u6771\u4eac") << QByteArray("Tokyo ??");
-    QTest::newRow("outside the basic plane") << QStringLiteral("ok \U0001F600") << QByteArray("ok ?");
+    QTest::newRow("outside the basic plane") << QStringLiteral("ok \U0001F600!") << QByteArray("ok ?!");
+    QTest::newRow("a lone surrogate") << (QStringLiteral("a") + QChar(0xd800) + QStringLiteral("b"))
+                                      << QByteArray("a?b");
     QTest::newRow("line break inside") << QStringLiteral("prima\r\nseconda") << QByteArray("prima  seconda");
     QTest::newRow("date and amount unchanged") << QStringLiteral("15/03/2014 12,50") << QByteArray("15/03/2014 12,50");
 }
@@ -331,7 +333,8 @@ void TestExport::fullDeviceFailsTheWrite()
     if (!QFile::exists(QStringLiteral("/dev/full")))
         QSKIP("no /dev/full on this system");
     CountingGrid grid(10);
-    QVERIFY(!writeSpreadsheetFile(QStringLiteral("/dev/full"), {QStringLiteral("x.xls"), QStringLiteral("F"), 13}, grid));
+    const SpreadsheetSheet sheet = {QStringLiteral("x.xls"), QStringLiteral("F"), 13};
+    QVERIFY(!writeSpreadsheetFile(QStringLiteral("/dev/full"), sheet, grid));
 }
 
 void TestExport::emptyGridFile_data()
@@ -519,8 +522,8 @@ void TestExport::loading_data()
         << QStringList();
     QTest::newRow("imminent: unreadable cards skipped, later cards listed")
         << ExportViewKind::Imminenti << QDate()
-        << Cards{cardAt("05/03/2014", "10", "00"), cardAt("31/02/2014", "10", "00"), cardAt("04/03/2014", "10", "00", ""),
-                 cardAt("03/03/2014", "10", "00")}
+        << Cards{cardAt("05/03/2014", "10", "00"), cardAt("31/02/2014", "10", "00"),
+                 cardAt("04/03/2014", "10", "00", ""), cardAt("03/03/2014", "10", "00")}
         << QStringList{"2", "1"} << QStringList{"201403031000", "201403051000"};
     QTest::newRow("day: only that date, by hour and minute")
         << ExportViewKind::Giornaliere << QDate(2014, 7, 15)
@@ -721,7 +724,8 @@ void TestExport::window()
     QCOMPARE(view->grdRecords->rowHeight(1), 21);
     QVERIFY(view->grdRecords->alternatingRowColors());
     QCOMPARE(view->cmdEsci->accessibleName(), QStringLiteral("Esci"));
-    QCOMPARE(view->cmdEsporta->accessibleDescription(), QStringLiteral("Esporta l'archivio in formato Microsoft Excel."));
+    QCOMPARE(view->cmdEsporta->accessibleDescription(),
+             QStringLiteral("Esporta l'archivio in formato Microsoft Excel."));
     view->cmdEsci->click();
     QVERIFY(!view->isVisible());
 }
@@ -814,10 +818,12 @@ void TestExport::spreadsheetProgramReadsEveryCell()
     writeArchive(m_platform->archive(), {accented, fulfilled, cardAt("01/03/2014", "08", "00")});
 
     QTemporaryDir work;
-    QStringList arguments = {QStringLiteral("-env:UserInstallation=file://") + work.path() + QStringLiteral("/profile"),
-                             QStringLiteral("--headless"), QStringLiteral("--norestore"),
-                             QStringLiteral("--convert-to"), QStringLiteral("csv:Text - txt - csv (StarCalc):44,34,76,1"),
-                             QStringLiteral("--outdir"), work.path()};
+    // A profile of its own, so LibreOffice never waits on another instance or a first-start dialog.
+    const QString profile = QStringLiteral("-env:UserInstallation=file://") + work.path() + QStringLiteral("/profile");
+    QStringList arguments = {profile,
+                             QStringLiteral("--headless"), QStringLiteral("--norestore"), QStringLiteral("--convert-to"),
+                             QStringLiteral("csv:Text - txt - csv (StarCalc):44,34,76,1"), QStringLiteral("--outdir"),
+                             work.path()};
     const QList<ExportViewKind> kinds = {ExportViewKind::Scadenzario, ExportViewKind::Imminenti,
                                          ExportViewKind::Giornaliere, ExportViewKind::Mensili};
     std::vector<std::unique_ptr<ExportView>> views;
