@@ -2,6 +2,9 @@
 
 #include "app/home_window.h"
 #include "export/export_view.h"
+#include "info/help_window.h"
+#include "info/info_window.h"
+#include "info/splash_window.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -12,6 +15,9 @@ namespace memora {
 
 Program::Program() : m_home(std::make_unique<TfrmAvvio>())
 {
+    m_others.push_back(std::make_unique<TfrmGuida>());
+    m_others.push_back(std::make_unique<TfrmInfo>());
+    m_others.push_back(std::make_unique<TfrmSplash>());
     m_others.push_back(std::make_unique<TfrmExpImminenti>());
     m_others.push_back(std::make_unique<TfrmExpGiornaliere>());
     m_others.push_back(std::make_unique<TfrmExpMensili>());
