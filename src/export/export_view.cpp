@@ -3,6 +3,7 @@
 #include "export/export_artwork.h"
 #include "export/export_grid.h"
 #include "export/grid_export.h"
+#include "info/help_window.h"
 #include "platform/platform.h"
 #include "rules/card_rules.h"
 #include "widgets/artwork.h"
@@ -30,6 +31,7 @@ struct ExportViewTraits {
     bool (*belongs)(const TSchedaScadenza&, QDate);  // nullptr: every card, in archive order
     bool ruleOnChosenDay;                          // else the rule takes today
     SpreadsheetSheet sheet;
+    HelpTopicId helpTopic;
 };
 
 namespace {
@@ -49,19 +51,23 @@ const ExportViewTraits& traitsOf(ExportViewKind kind)
     static const std::array<ExportViewTraits, 4> table = {{
         {"TfrmExpScadenzario", QStringLiteral(" Esportazione archivio scadenze"), art::excelBanner(), 14,
          {colDettagli, colContatto, colTel}, nullptr, false,
-         {QStringLiteral("Riepilogo_Scadenze.xls"), QStringLiteral("Riepilogo Scadenze"), 13}},
+         {QStringLiteral("Riepilogo_Scadenze.xls"), QStringLiteral("Riepilogo Scadenze"), 13},
+         HelpTopicId::Esportazione},
         {"TfrmExpImminenti", QStringLiteral(" Scadenze imminenti"),
          art::deadlinesBanner(QStringLiteral("Scadenze imminenti")), 15,
          {colDettagli, colContatto, colCel, colCodice}, &Imminente, false,
-         {QStringLiteral("Scadenze_Imminenti.xls"), QStringLiteral("Scadenze imminenti"), 14}},
+         {QStringLiteral("Scadenze_Imminenti.xls"), QStringLiteral("Scadenze imminenti"), 14},
+         HelpTopicId::Visualizzazione},
         {"TfrmExpGiornaliere", QStringLiteral(" Scadenze del giorno"),
          art::deadlinesBanner(QStringLiteral("Scadenze del giorno")), 15,
          {colDettagli, colContatto, colTel, colCodice}, &DelGiorno, true,
-         {QStringLiteral("Scadenze_Giornaliere.xls"), QStringLiteral("Scadenze del giorno"), 14}},
+         {QStringLiteral("Scadenze_Giornaliere.xls"), QStringLiteral("Scadenze del giorno"), 14},
+         HelpTopicId::Visualizzazione},
         {"TfrmExpMensili", QStringLiteral(" Scadenze del mese"),
          art::deadlinesBanner(QStringLiteral("Scadenze del mese")), 15,
          {colDettagli, colContatto, colTel, colCodice}, &DelMese, true,
-         {QStringLiteral("Scadenze_Mensili.xls"), QStringLiteral("Scadenze del mese"), 14}},
+         {QStringLiteral("Scadenze_Mensili.xls"), QStringLiteral("Scadenze del mese"), 14},
+         HelpTopicId::Visualizzazione},
     }};
     return table[std::size_t(kind)];
 }
@@ -202,7 +208,7 @@ void ExportView::FormShow()
 
 void ExportView::cmdEsportaClick() { EsportaGriglia(this, *m_grid, m_traits.sheet); }
 
-void ExportView::cmdGuidaClick() {}
+void ExportView::cmdGuidaClick() { MostraGuida(this, m_traits.helpTopic); }
 
 void ExportView::cmdEsciClick() { close(); }
 

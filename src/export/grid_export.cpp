@@ -1,5 +1,6 @@
 #include "export/grid_export.h"
 
+#include "info/misc.h"
 #include "platform/platform.h"
 
 #include <QDir>
@@ -18,7 +19,7 @@ void EsportaGriglia(QWidget* parent, const QAbstractItemModel& grid, const Sprea
     }
     if (!messages.ask(parent, MsgApriFileExcel))
         return;
-    // TODO-WIRE
+    TMisc::Open(QLatin1Char('"') + path + QLatin1Char('"'));
 }
 
 }  // namespace memora

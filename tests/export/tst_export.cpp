@@ -9,6 +9,8 @@
 #include "export/grid_export.h"
 #include "export/spreadsheet_file.h"
 #include "fake_platform.h"
+#include "info/help_topics.h"
+#include "info/help_window.h"
 #include "widgets/picture.h"
 
 #include <QCalendarWidget>
@@ -18,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTableView>
@@ -33,6 +36,7 @@ using Cards = QList<TSchedaScadenza>;
 using Rows = QList<QByteArrayList>;
 
 Q_DECLARE_METATYPE(ExportViewKind)
+Q_DECLARE_METATYPE(HelpTopicId)
 
 namespace {
 
@@ -242,7 +246,8 @@ private slots:
     void smallGridFile();
     void exportingAgainReplacesTheFile();
     void noToFirstQuestionWritesNothing();
-    void noToSecondQuestionOpensNothing();
+    void offerToOpenTheFile_data();
+    void offerToOpenTheFile();
     void unwritableTarget_data();
     void unwritableTarget();
 
@@ -258,6 +263,8 @@ private slots:
     void window_data();
     void window();
     void informationLine();
+    void helpTopic_data();
+    void helpTopic();
     void homeButtonsOpenTheirViews_data();
     void homeButtonsOpenTheirViews();
 
@@ -443,14 +450,23 @@ void TestExport::noToFirstQuestionWritesNothing()
     QVERIFY(m_platform->desktop.opened.isEmpty());
 }
 
-void TestExport::noToSecondQuestionOpensNothing()
+void TestExport::offerToOpenTheFile_data()
 {
+    QTest::addColumn<bool>("answer");
+    QTest::newRow("Yes opens the file") << true;
+    QTest::newRow("No opens nothing") << false;
+}
+
+void TestExport::offerToOpenTheFile()
+{
+    QFETCH(bool, answer);
     TfrmExpMensili view(nullptr, QDate(2014, 3, 10));
     view.show();
-    m_platform->messages.answers = {true, false};
+    m_platform->messages.answers = {true, answer};
     view.cmdEsporta->click();
-    QVERIFY(QFile::exists(QDir(m_platform->directory()).filePath(QStringLiteral("Scadenze_Mensili.xls"))));
-    QVERIFY(m_platform->desktop.opened.isEmpty());
+    const QString path = QDir(m_platform->directory()).filePath(QStringLiteral("Scadenze_Mensili.xls"));
+    QCOMPARE(readBytes(path).size(), 1760);
+    QCOMPARE(m_platform->desktop.opened, answer ? QList<QUrl>{QUrl::fromLocalFile(path)} : QList<QUrl>());
 }
 
 void TestExport::unwritableTarget_data()
@@ -759,6 +775,41 @@ void TestExport::informationLine()
         moveOver(widget);
         QCOMPARE(view.panInfo->text(), text);
     }
+}
+
+void TestExport::helpTopic_data()
+{
+    QTest::addColumn<ExportViewKind>("kind");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<HelpTopicId>("topic");
+    QTest::newRow("whole archive") << ExportViewKind::Scadenzario
+                                   << "Esportazione archivio scadenze in Microsoft Excel." << HelpTopicId::Esportazione;
+    QTest::newRow("imminent") << ExportViewKind::Imminenti << "Visualizzazione scadenze."
+                              << HelpTopicId::Visualizzazione;
+    QTest::newRow("day") << ExportViewKind::Giornaliere << "Visualizzazione scadenze." << HelpTopicId::Visualizzazione;
+    QTest::newRow("month") << ExportViewKind::Mensili << "Visualizzazione scadenze." << HelpTopicId::Visualizzazione;
+}
+
+void TestExport::helpTopic()
+{
+    QFETCH(ExportViewKind, kind);
+    QFETCH(QString, title);
+    QFETCH(HelpTopicId, topic);
+    auto view = makeView(kind, QDate(2014, 3, 10));
+    view->show();
+    QString shownTitle;
+    QString shownText;
+    m_platform->modal.inside = [&](QDialog& dialog) {
+        auto& help = dynamic_cast<TfrmGuida&>(dialog);
+        QCOMPARE(help.parentWidget(), view.get());
+        shownTitle = help.lblTitolo->text();
+        shownText = help.txtGuida->toPlainText();
+    };
+    view->cmdGuida->click();
+    QCOMPARE(shownTitle, title);
+    QVERIFY(!shownText.isEmpty());
+    QCOMPARE(shownText.remove(u'\r'), QString(memora::helpTopic(topic).text).remove(u'\r'));
+    QVERIFY(view->isVisible());
 }
 
 void TestExport::homeButtonsOpenTheirViews_data()
