@@ -1,9 +1,10 @@
 // The spreadsheet files and the export views, headless: the file byte by
 // byte, the dialogs around the export, the grids the views load and order,
-// the editable cells, the home window's buttons, and a real spreadsheet
+// the editable cells, the buttons that open the views, and a real spreadsheet
 // program reading the files back when one is installed.
 #include "app/home_window.h"
 #include "archive/archive_file.h"
+#include "editor/card_editor.h"
 #include "export/export_grid.h"
 #include "export/export_view.h"
 #include "export/grid_export.h"
@@ -265,8 +266,8 @@ private slots:
     void informationLine();
     void helpTopic_data();
     void helpTopic();
-    void homeButtonsOpenTheirViews_data();
-    void homeButtonsOpenTheirViews();
+    void openersShowTheirViews_data();
+    void openersShowTheirViews();
 
     void spreadsheetProgramReadsEveryCell();
 
@@ -812,18 +813,21 @@ void TestExport::helpTopic()
     QVERIFY(view->isVisible());
 }
 
-void TestExport::homeButtonsOpenTheirViews_data()
+void TestExport::openersShowTheirViews_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("className");
     QTest::addColumn<QStringList>("dates");
-    QTest::newRow("btnExcel") << "btnExcel" << "TfrmExpImminenti" << QStringList{"01/03/2014", "10/03/2014"};
-    QTest::newRow("btnGiorno") << "btnGiorno" << "TfrmExpGiornaliere" << QStringList{"15/07/2014"};
-    QTest::newRow("btnMese") << "btnMese" << "TfrmExpMensili" << QStringList{"02/07/2014", "15/07/2014"};
+    QTest::newRow("home btnExcel") << "btnExcel" << "TfrmExpImminenti" << QStringList{"01/03/2014", "10/03/2014"};
+    QTest::newRow("home btnGiorno") << "btnGiorno" << "TfrmExpGiornaliere" << QStringList{"15/07/2014"};
+    QTest::newRow("home btnMese") << "btnMese" << "TfrmExpMensili" << QStringList{"02/07/2014", "15/07/2014"};
+    QTest::newRow("editor cmdEsporta") << "cmdEsporta" << "TfrmExpScadenzario"
+                                       << QStringList{"15/07/2014", "10/03/2014", "02/07/2014", "01/03/2014"};
 }
 
-// The day and month views take the date selected in the home calendar.
-void TestExport::homeButtonsOpenTheirViews()
+// Each button opens its view, owned by its window, modally; the day and
+// month views take the date selected in the home calendar.
+void TestExport::openersShowTheirViews()
 {
     QFETCH(QString, button);
     QFETCH(QString, className);
@@ -833,21 +837,26 @@ void TestExport::homeButtonsOpenTheirViews()
     TfrmAvvio home;
     home.show();
     home.calAppuntamenti->setSelectedDate(QDate(2014, 7, 15));
+    TfrmArchivio_Scadenze editor;
+    const QMap<QString, QPair<QWidget*, PictureButton*>> openers = {
+        {"btnExcel", {&home, home.btnExcel}},
+        {"btnGiorno", {&home, home.btnGiorno}},
+        {"btnMese", {&home, home.btnMese}},
+        {"cmdEsporta", {&editor, editor.cmdEsporta}},
+    };
     QString shownClass;
     QStringList shownDates;
     m_platform->modal.inside = [&](QDialog& dialog) {
         auto& view = dynamic_cast<ExportView&>(dialog);
         shownClass = view.objectName();
         shownDates = columnTexts(view, colData);
-        QCOMPARE(view.parentWidget(), &home);
+        QCOMPARE(view.parentWidget(), openers[button].first);
         QVERIFY(view.isVisible());
     };
-    PictureButton* buttons[] = {home.btnExcel, home.btnGiorno, home.btnMese};
-    const QStringList names = {"btnExcel", "btnGiorno", "btnMese"};
-    buttons[names.indexOf(button)]->click();
+    openers[button].second->click();
     QCOMPARE(shownClass, className);
     QCOMPARE(shownDates, dates);
-    QVERIFY(home.findChildren<ExportView*>().isEmpty());  // destroyed when closed
+    QVERIFY(openers[button].first->findChildren<ExportView*>().isEmpty());  // destroyed when closed
     home.close();
 }
 
