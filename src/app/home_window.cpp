@@ -1,6 +1,7 @@
 #include "app/home_window.h"
 
 #include "archive/archive_file.h"
+#include "export/export_view.h"
 #include "info/help_window.h"
 #include "info/info_window.h"
 #include "info/maker.h"
@@ -144,6 +145,9 @@ void TfrmAvvio::createControls()
     connect(imgCopyright, &QAbstractButton::clicked, this, &TfrmAvvio::imgCopyrightClick);
     connect(imgMivrenaSoftware, &QAbstractButton::clicked, this, &TfrmAvvio::imgMivrenaSoftwareClick);
     connect(imgEsci, &QAbstractButton::clicked, this, &TfrmAvvio::imgEsciClick);
+    connect(btnExcel, &QAbstractButton::clicked, this, &TfrmAvvio::btnExcelClick);
+    connect(btnGiorno, &QAbstractButton::clicked, this, &TfrmAvvio::btnGiornoClick);
+    connect(btnMese, &QAbstractButton::clicked, this, &TfrmAvvio::btnMeseClick);
 
     setTabChain({calAppuntamenti, btnGiorno, btnMese, appApriArchivio, btnArchivio, imgInfo, imgGuida, btnExcel,
                  btnStampa, lstRecords, imgCopyright, imgMivrenaSoftware, imgEsci});
@@ -215,6 +219,24 @@ void TfrmAvvio::appApriArchivioClick()
         return;
     m_editor->show();
     hide();
+}
+
+void TfrmAvvio::btnExcelClick()
+{
+    TfrmExpImminenti view(this);
+    platform().modal->run(view);
+}
+
+void TfrmAvvio::btnGiornoClick()
+{
+    TfrmExpGiornaliere view(this, calAppuntamenti->selectedDate());
+    platform().modal->run(view);
+}
+
+void TfrmAvvio::btnMeseClick()
+{
+    TfrmExpMensili view(this, calAppuntamenti->selectedDate());
+    platform().modal->run(view);
 }
 
 // The help, information and splash windows are modal over this one; closing

@@ -6,6 +6,7 @@
 #include "editor/date_picker.h"
 #include "editor/email_link.h"
 #include "editor/field_rules.h"
+#include "export/export_view.h"
 #include "info/help_window.h"
 #include "info/misc.h"
 #include "platform/platform.h"
@@ -122,6 +123,7 @@ void TfrmArchivio_Scadenze::connectControls()
     connect(impData, &QAbstractButton::clicked, this, &TfrmArchivio_Scadenze::impDataClick);
     connect(btnEmail, &QAbstractButton::clicked, this, &TfrmArchivio_Scadenze::btnEmailClick);
     connect(cmdGuida, &QAbstractButton::clicked, this, &TfrmArchivio_Scadenze::cmdGuidaClick);
+    connect(cmdEsporta, &QAbstractButton::clicked, this, &TfrmArchivio_Scadenze::cmdEsportaClick);
     connect(txtEmail, &QLineEdit::textEdited, this, &TfrmArchivio_Scadenze::txtEmailTyping);
     for (Field field : textFields)
         if (field != Field::Ora)
@@ -457,5 +459,11 @@ void TfrmArchivio_Scadenze::btnEmailClick()
 }
 
 void TfrmArchivio_Scadenze::cmdGuidaClick() { MostraGuida(this, HelpTopicId::Archivio); }
+
+void TfrmArchivio_Scadenze::cmdEsportaClick()
+{
+    TfrmExpScadenzario view(this);
+    platform().modal->run(view);
+}
 
 }  // namespace memora

@@ -101,6 +101,7 @@ public slots:
     void impDataClick();
     void btnEmailClick();
     void cmdGuidaClick();
+    void cmdEsportaClick();
     void FormMouseMove();
 
 protected:
