@@ -1,6 +1,7 @@
 #include "app/home_window.h"
 
 #include "archive/archive_file.h"
+#include "export/export_view.h"
 #include "info/help_window.h"
 #include "info/info_window.h"
 #include "info/maker.h"
@@ -146,6 +147,9 @@ void TfrmAvvio::createControls()
     connect(imgCopyright, &QAbstractButton::clicked, this, &TfrmAvvio::imgCopyrightClick);
     connect(imgMivrenaSoftware, &QAbstractButton::clicked, this, &TfrmAvvio::imgMivrenaSoftwareClick);
     connect(imgEsci, &QAbstractButton::clicked, this, &TfrmAvvio::imgEsciClick);
+    connect(btnExcel, &QAbstractButton::clicked, this, &TfrmAvvio::btnExcelClick);
+    connect(btnGiorno, &QAbstractButton::clicked, this, &TfrmAvvio::btnGiornoClick);
+    connect(btnMese, &QAbstractButton::clicked, this, &TfrmAvvio::btnMeseClick);
 
     setTabChain({calAppuntamenti, btnGiorno, btnMese, appApriArchivio, btnArchivio, imgInfo, imgGuida, btnExcel,
                  btnStampa, lstRecords, imgCopyright, imgMivrenaSoftware, imgEsci});
@@ -225,6 +229,24 @@ void TfrmAvvio::btnStampaClick()
     for (const SummaryEntry& entry : lstRecords->lines().entries())
         lines.append(entry.line);
     StampaRiepilogo(this, QStringLiteral("Riepilogo scadenze imminenti"), lines);
+}
+
+void TfrmAvvio::btnExcelClick()
+{
+    TfrmExpImminenti view(this);
+    platform().modal->run(view);
+}
+
+void TfrmAvvio::btnGiornoClick()
+{
+    TfrmExpGiornaliere view(this, calAppuntamenti->selectedDate());
+    platform().modal->run(view);
+}
+
+void TfrmAvvio::btnMeseClick()
+{
+    TfrmExpMensili view(this, calAppuntamenti->selectedDate());
+    platform().modal->run(view);
 }
 
 // The help, information and splash windows are modal over this one; closing

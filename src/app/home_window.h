@@ -50,6 +50,9 @@ public slots:
     void imgCopyrightClick();
     void imgMivrenaSoftwareClick();
     void imgEsciClick();
+    void btnExcelClick();
+    void btnGiornoClick();
+    void btnMeseClick();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -6,6 +6,7 @@
 #include "editor/date_picker.h"
 #include "editor/email_link.h"
 #include "editor/field_rules.h"
+#include "export/export_view.h"
 #include "info/help_window.h"
 #include "info/misc.h"
 #include "platform/platform.h"
@@ -126,6 +127,7 @@ void TfrmArchivio_Scadenze::connectControls()
     connect(cmdGuida, &QAbstractButton::clicked, this, &TfrmArchivio_Scadenze::cmdGuidaClick);
     connect(cmdAnteprima, &QAbstractButton::clicked, this, &TfrmArchivio_Scadenze::cmdAnteprimaClick);
     connect(cmdStampa, &QAbstractButton::clicked, this, &TfrmArchivio_Scadenze::cmdStampaClick);
+    connect(cmdEsporta, &QAbstractButton::clicked, this, &TfrmArchivio_Scadenze::cmdEsportaClick);
     connect(txtEmail, &QLineEdit::textEdited, this, &TfrmArchivio_Scadenze::txtEmailTyping);
     for (Field field : textFields)
         if (field != Field::Ora)
@@ -139,7 +141,13 @@ void TfrmArchivio_Scadenze::connectControls()
 
 void TfrmArchivio_Scadenze::FormCreate() { panInfo->setText(readyText); }
 
-void TfrmArchivio_Scadenze::FormShow() { clearCard(); }
+void TfrmArchivio_Scadenze::FormShow()
+{
+    // The home window hands over to the editor: it takes the keyboard, so
+    // the focus moves between the fields and their leave rules run.
+    activateWindow();
+    clearCard();
+}
 
 void TfrmArchivio_Scadenze::FormClose()
 {
@@ -375,6 +383,7 @@ void TfrmArchivio_Scadenze::impDataClick()
     TfrmCalendario picker(this, txtData);
     picker.lblMemory->setText(dateTarget);
     platform().modal->run(picker);
+    activateWindow();  // back to the field that had the focus, even where no window manager does it
 }
 
 bool TfrmArchivio_Scadenze::eventFilter(QObject* watched, QEvent* event)
@@ -465,6 +474,12 @@ void TfrmArchivio_Scadenze::cmdStampaClick()
 {
     TfrmStampaScadenza window(this, [this] { return cardControlsOf(*this); });
     platform().modal->run(window);
+}
+
+void TfrmArchivio_Scadenze::cmdEsportaClick()
+{
+    TfrmExpScadenzario view(this);
+    platform().modal->run(view);
 }
 
 }  // namespace memora

@@ -103,6 +103,7 @@ public slots:
     void cmdGuidaClick();
     void cmdAnteprimaClick();
     void cmdStampaClick();
+    void cmdEsportaClick();
     void FormMouseMove();
 
 protected:
