@@ -14,6 +14,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 folder=$prefix/lib/memora
 [ -x "$folder/memora" ] || fail "no executable in $folder"
 [ -f "$folder/Avviso.mp3" ] || fail "no alert sound in $folder"
+[ -f "$folder/Guida.pdf" ] || fail "no guide in $folder"
 [ -f "$prefix/share/icons/hicolor/scalable/apps/memora.svg" ] || fail "no icon"
 [ -f "$prefix/share/metainfo/org.example.memora.metainfo.xml" ] || fail "no metainfo"
 launcher=$prefix/share/applications/memora.desktop
