@@ -1,6 +1,8 @@
 #include "app/program.h"
 
 #include "app/home_window.h"
+#include "summaries/search_window.h"
+#include "summaries/status_summaries.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -9,7 +11,13 @@
 
 namespace memora {
 
-Program::Program() : m_home(std::make_unique<TfrmAvvio>()) {}
+Program::Program() : m_home(std::make_unique<TfrmAvvio>())
+{
+    m_others.push_back(std::make_unique<TfrmConfermati>());
+    m_others.push_back(std::make_unique<TfrmScaduti>());
+    m_others.push_back(std::make_unique<TfrmAssolti>());
+    m_others.push_back(std::make_unique<TfrmTrovaScadenze>());
+}
 
 Program::~Program() = default;
 

@@ -31,12 +31,11 @@ bool containsFolded(QStringView text, QStringView foldedNeedle)
 bool foldedLess(QStringView a, QStringView b)
 {
     const qsizetype common = std::min(a.size(), b.size());
-    for (qsizetype k = 0; k < common; ++k) {
-        const char16_t x = folded(a[k].unicode());
-        const char16_t y = folded(b[k].unicode());
-        if (x != y)
-            return x < y;
-    }
+    const char16_t* x = a.utf16();
+    const char16_t* y = b.utf16();
+    for (qsizetype k = 0; k < common; ++k)
+        if (x[k] != y[k] && folded(x[k]) != folded(y[k]))
+            return folded(x[k]) < folded(y[k]);
     return a.size() < b.size();
 }
 
