@@ -96,19 +96,18 @@ void TfrmTrovaScadenze::createCriteriaPanel()
     lblRigo05 = makeLabel(QStringLiteral("Lasciare in bianco tutti gli altri campi."), 9, Qt::black, panAvvio);
     lblRigo06 = makeLabel(QStringLiteral("Per ogni ricerca è possibile utilizzare uno o più campi contemporaneamente."),
                           9, Qt::black, panAvvio);
-    int y = 20;
-    for (QLabel* line : {lblRigo04, lblRigo05, lblRigo06}) {
-        line->setGeometry(100, y, 715, 18);
-        y += 22;
-    }
+    lblRigo04->setWordWrap(true);
+    lblRigo04->setGeometry(100, 12, 715, 34);
+    lblRigo05->setGeometry(100, 48, 715, 18);
+    lblRigo06->setGeometry(100, 68, 715, 18);
 
     auto* area = new Picture(art::gradientBox(QColor(200, 212, 230), Qt::white, panelOutline), QString(), panAvvio);
     area->setGeometry(8, 102, 817, 376);
     createCriteria(area);
 
-    btnAnnulla = makeWindowButton(QStringLiteral("Chiudi"), panAvvio);
+    btnAnnulla = new WindowButton(QStringLiteral("Chiudi"), panAvvio);
     btnAnnulla->setGeometry(16, 491, 150, 30);
-    btnCerca = makeWindowButton(QStringLiteral("Cerca"), panAvvio);
+    btnCerca = new WindowButton(QStringLiteral("Cerca"), panAvvio);
     btnCerca->setGeometry(667, 491, 150, 30);
     btnCerca->installEventFilter(this);
     lblAttendere = makeLabel(QStringLiteral("Ricerca schede in corso. Attendere..."), 9, darkCyan, panAvvio);

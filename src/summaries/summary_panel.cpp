@@ -37,12 +37,19 @@ bool isEnter(const QEvent* event)
 
 }  // namespace
 
-QPushButton* makeWindowButton(const QString& caption, QWidget* parent)
+WindowButton::WindowButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent)
 {
-    auto* button = new QPushButton(caption, parent);
-    button->setFont(QFont(QStringLiteral("Verdana"), 10));
-    button->setCursor(Qt::PointingHandCursor);
-    return button;
+    setFont(QFont(QStringLiteral("Verdana"), 10));
+    setCursor(Qt::PointingHandCursor);
+    setAutoDefault(false);
+}
+
+void WindowButton::keyPressEvent(QKeyEvent* event)
+{
+    if (isEnter(event))
+        click();
+    else
+        QPushButton::keyPressEvent(event);
 }
 
 SummaryPanel::SummaryPanel(const QString& banner, QWidget* parent) : QWidget(parent)
@@ -82,7 +89,7 @@ void SummaryPanel::createControls()
     txtTrova->setGeometry(64, 125, 640, 30);
     txtTrova->setAccessibleName(QStringLiteral("Testo da cercare"));
     txtTrova->installEventFilter(this);
-    btnTrova = makeWindowButton(QStringLiteral("Trova"), this);
+    btnTrova = new WindowButton(QStringLiteral("Trova"), this);
     btnTrova->setGeometry(712, 125, 105, 30);
 
     lstRecords = new SummaryList(listPointSize, this);
@@ -94,9 +101,9 @@ void SummaryPanel::createControls()
     lblRigo03 = makeLabel(QStringLiteral("Per richiamare i dati di una scheda, selezionarla con un doppio clic."),
                           QColor(220, 20, 60), this);
     lblRigo03->setGeometry(16, 466, 801, 18);
-    btnChiudi = makeWindowButton(QStringLiteral("Chiudi"), this);
+    btnChiudi = new WindowButton(QStringLiteral("Chiudi"), this);
     btnChiudi->setGeometry(16, 491, 150, 30);
-    btnStampa = makeWindowButton(QStringLiteral("Stampa"), this);
+    btnStampa = new WindowButton(QStringLiteral("Stampa"), this);
     btnStampa->setGeometry(667, 491, 150, 30);
 
     connect(btnTrova, &QPushButton::clicked, this, &SummaryPanel::btnTrovaClick);

@@ -5,13 +5,13 @@
 
 #include "rules/card_scan.h"
 
+#include <QPushButton>
 #include <QWidget>
 
 #include <vector>
 
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
 namespace memora {
 
@@ -65,8 +65,16 @@ private:
     QString m_UltimaChiave;
 };
 
-// Buttons of the list and search windows: Enter on a focused button presses
-// it, and nothing else in the window is a default button.
-QPushButton* makeWindowButton(const QString& caption, QWidget* parent);
+// A button of the list and search windows. Enter presses it only while it has
+// the focus: these windows have no default button, so Enter typed in a field
+// never presses one.
+class WindowButton : public QPushButton {
+    Q_OBJECT
+public:
+    WindowButton(const QString& caption, QWidget* parent);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
 
 }  // namespace memora
