@@ -1,6 +1,11 @@
 #include "app/home_window.h"
 
 #include "archive/archive_file.h"
+#include "info/help_window.h"
+#include "info/info_window.h"
+#include "info/maker.h"
+#include "info/misc.h"
+#include "info/splash_window.h"
 #include "platform/platform.h"
 #include "rules/card_rules.h"
 #include "rules/card_scan.h"
@@ -122,9 +127,11 @@ void TfrmAvvio::createControls()
                                      QStringLiteral("Copyright"), this);
     imgCopyright->setGeometry(16, 616, 36, 36);
     imgMivrenaSoftware = new PictureButton(
-        art::noticeBar(QStringLiteral("Memora \u00e8 un software libero da usare - visita il sito del produttore"),
+        art::noticeBar(QStringLiteral("%1 - software libero da usare - visita il sito %2")
+                           .arg(maker::name, maker::webAddressShown()),
                        QColor(40, 70, 120)),
         QStringLiteral("Sito del produttore"), this);
+    imgMivrenaSoftware->setDescription(maker::webAddressShown());
     imgMivrenaSoftware->setGeometry(62, 620, 560, 28);
     imgEsci = new PictureButton(art::roundIcon(QStringLiteral("\u2715"), crimson), QStringLiteral("Esci"), this);
     imgEsci->setGeometry(936, 616, 36, 36);
@@ -132,6 +139,10 @@ void TfrmAvvio::createControls()
     connect(btnCaricaLista, &QPushButton::clicked, this, &TfrmAvvio::btnCaricaListaClick);
     connect(btnArchivio, &QAbstractButton::clicked, this, &TfrmAvvio::appApriArchivioClick);
     connect(appApriArchivio, &QAbstractButton::clicked, this, &TfrmAvvio::appApriArchivioClick);
+    connect(imgGuida, &QAbstractButton::clicked, this, &TfrmAvvio::imgGuidaClick);
+    connect(imgInfo, &QAbstractButton::clicked, this, &TfrmAvvio::imgInfoClick);
+    connect(imgCopyright, &QAbstractButton::clicked, this, &TfrmAvvio::imgCopyrightClick);
+    connect(imgMivrenaSoftware, &QAbstractButton::clicked, this, &TfrmAvvio::imgMivrenaSoftwareClick);
     connect(imgEsci, &QAbstractButton::clicked, this, &TfrmAvvio::imgEsciClick);
 
     setTabChain({calAppuntamenti, btnGiorno, btnMese, appApriArchivio, btnArchivio, imgInfo, imgGuida, btnExcel,
@@ -205,6 +216,24 @@ void TfrmAvvio::appApriArchivioClick()
     m_editor->show();
     hide();
 }
+
+// The help, information and splash windows are modal over this one; closing
+// them does not show this window again, so the list is not rebuilt.
+void TfrmAvvio::imgGuidaClick() { MostraGuida(this, HelpTopicId::Sguardo); }
+
+void TfrmAvvio::imgInfoClick()
+{
+    TfrmInfo window(this);
+    platform().modal->run(window);
+}
+
+void TfrmAvvio::imgCopyrightClick()
+{
+    TfrmSplash window(this);
+    platform().modal->run(window);
+}
+
+void TfrmAvvio::imgMivrenaSoftwareClick() { TMisc::Open(maker::webAddress); }
 
 void TfrmAvvio::imgEsciClick()
 {

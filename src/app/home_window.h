@@ -44,6 +44,10 @@ public:
 public slots:
     void btnCaricaListaClick();
     void appApriArchivioClick();
+    void imgGuidaClick();
+    void imgInfoClick();
+    void imgCopyrightClick();
+    void imgMivrenaSoftwareClick();
     void imgEsciClick();
 
 protected:

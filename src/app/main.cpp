@@ -5,6 +5,7 @@
 #include "platform/platform.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char* argv[])
 {
@@ -12,6 +13,8 @@ int main(int argc, char* argv[])
     QCoreApplication::setAttribute(Qt::AA_UseSoftwareOpenGL);
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Memora"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/memora.svg")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("memora"));
     memora::useItalian();
 
     const std::unique_ptr<memora::Platform> platform = memora::makeSystemPlatform();

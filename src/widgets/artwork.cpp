@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <cmath>
+
 namespace memora::art {
 
 namespace {
@@ -183,6 +185,103 @@ Artwork arrow(const QColor& colour)
         p.setPen(QPen(colour.darker(140), 1));
         p.setBrush(colour);
         p.drawPolygon(shape);
+    };
+}
+
+Artwork banner(const QString& glyph, const QColor& colour, const QString& heading)
+{
+    const Artwork icon = roundIcon(glyph, colour);
+    return [=](QPainter& p, const QRectF& r) {
+        const qreal side = r.height() * 0.8;
+        const QRectF iconArea(r.left() + 12, r.center().y() - side / 2, side, side);
+        icon(p, iconArea);
+        const QRectF textArea(iconArea.right() + 16, r.top(), r.right() - iconArea.right() - 24, r.height());
+        drawText(p, textArea, heading, int(r.height() * 0.22), colour.darker(140), Qt::AlignVCenter | Qt::AlignLeft);
+        p.setPen(QPen(colour.lighter(120), 2));
+        p.drawLine(QPointF(textArea.left(), r.bottom() - 6), QPointF(r.right() - 12, r.bottom() - 6));
+    };
+}
+
+Artwork makerBanner(const QString& maker, const QString& product, const QString& lines)
+{
+    return [=](QPainter& p, const QRectF& r) {
+        const QRectF card = r.adjusted(16, 16, -16, -8);
+        p.setPen(QPen(QColor(60, 60, 60), 1.5));
+        p.setBrush(verticalGradient(card, QColor(250, 250, 250), QColor(205, 210, 220)));
+        p.drawRoundedRect(card, 14, 14);
+        const qreal h = card.height();
+        drawText(p, QRectF(card.left(), card.top() + h * 0.06, card.width(), h * 0.16), maker, int(h * 0.07),
+                 QColor(90, 90, 90));
+        logo(product)(p, QRectF(card.left(), card.top() + h * 0.2, card.width(), h * 0.34));
+        p.setPen(QPen(QColor(200, 30, 45), 3, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(card.left() + card.width() * 0.25, card.top() + h * 0.58),
+                   QPointF(card.right() - card.width() * 0.25, card.top() + h * 0.58));
+        drawText(p, QRectF(card.left() + 24, card.top() + h * 0.62, card.width() - 48, h * 0.34), lines,
+                 int(h * 0.04), QColor(40, 40, 60));
+    };
+}
+
+Artwork globe(const QColor& colour)
+{
+    return [=](QPainter& p, const QRectF& r) {
+        const qreal side = qMin(r.width(), r.height()) - 4;
+        const QRectF ball(r.center().x() - side / 2, r.center().y() - side / 2, side, side);
+        p.setPen(QPen(colour.darker(150), 1.5));
+        p.setBrush(verticalGradient(ball, colour.lighter(160), colour));
+        p.drawEllipse(ball);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(255, 255, 255, 200), 1.2));
+        for (const qreal share : {0.3, 0.65})
+            p.drawEllipse(ball.adjusted(side * (1 - share) / 2, 0, -side * (1 - share) / 2, 0));
+        p.drawLine(QPointF(ball.center().x(), ball.top()), QPointF(ball.center().x(), ball.bottom()));
+        for (const qreal y : {0.25, 0.5, 0.75}) {
+            const qreal dy = (y - 0.5) * side;
+            const qreal half = std::sqrt(side * side / 4 - dy * dy);
+            p.drawLine(QPointF(ball.center().x() - half, ball.center().y() + dy),
+                       QPointF(ball.center().x() + half, ball.center().y() + dy));
+        }
+    };
+}
+
+Artwork envelope(const QColor& colour)
+{
+    return [=](QPainter& p, const QRectF& r) {
+        const qreal w = r.width() - 4;
+        const qreal h = qMin(r.height() - 4, w * 0.68);
+        const QRectF body(r.center().x() - w / 2, r.center().y() - h / 2, w, h);
+        p.setPen(QPen(colour.darker(150), 1.5));
+        p.setBrush(verticalGradient(body, Qt::white, colour.lighter(170)));
+        p.drawRoundedRect(body, 3, 3);
+        QPolygonF flap;
+        flap << body.topLeft() << QPointF(body.center().x(), body.top() + h * 0.58) << body.topRight();
+        p.setBrush(colour.lighter(140));
+        p.drawPolygon(flap);
+    };
+}
+
+Artwork pdfIcon()
+{
+    return [](QPainter& p, const QRectF& r) {
+        const qreal h = r.height() - 4;
+        const qreal w = qMin(r.width() - 4, h * 0.78);
+        const QRectF page(r.center().x() - w / 2, r.top() + 2, w, h);
+        const qreal fold = w * 0.3;
+        QPolygonF sheet;
+        sheet << page.topLeft() << QPointF(page.right() - fold, page.top()) << QPointF(page.right(), page.top() + fold)
+              << page.bottomRight() << page.bottomLeft();
+        p.setPen(QPen(QColor(110, 110, 110), 1.5));
+        p.setBrush(Qt::white);
+        p.drawPolygon(sheet);
+        QPolygonF corner;
+        corner << QPointF(page.right() - fold, page.top()) << QPointF(page.right() - fold, page.top() + fold)
+               << QPointF(page.right(), page.top() + fold);
+        p.setBrush(QColor(220, 220, 220));
+        p.drawPolygon(corner);
+        const QRectF label(page.left() - 2, page.top() + h * 0.5, w + 4, h * 0.3);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(200, 30, 40));
+        p.drawRoundedRect(label, 2, 2);
+        drawText(p, label, QStringLiteral("PDF"), qMax(6, int(label.height() * 0.5)), Qt::white, Qt::AlignCenter);
     };
 }
 

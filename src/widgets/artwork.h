@@ -27,5 +27,15 @@ Artwork note(const QString& text, const QColor& colour);
 Artwork person(const QColor& colour);
 // An arrow pointing right.
 Artwork arrow(const QColor& colour);
+// A window's banner on white: a round icon with its glyph, then a heading.
+Artwork banner(const QString& glyph, const QColor& colour, const QString& heading);
+// The maker's large banner: its name, the product and a few lines below.
+Artwork makerBanner(const QString& maker, const QString& product, const QString& lines);
+// A globe with meridians and parallels.
+Artwork globe(const QColor& colour);
+// A closed envelope.
+Artwork envelope(const QColor& colour);
+// A document page with a folded corner marked "PDF".
+Artwork pdfIcon();
 
 }  // namespace memora::art

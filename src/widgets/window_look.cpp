@@ -32,17 +32,29 @@ void setTabChain(std::initializer_list<QWidget*> widgets)
     }
 }
 
-void centreWindow(QWidget* window)
+namespace {
+
+void centreOn(QWidget* window, const QRect& area)
 {
-    const QWidget* parent = window->parentWidget();
-    QRect area = parent ? parent->window()->frameGeometry() : QRect();
-    if (!parent || !parent->isVisible()) {
-        const QScreen* screen = QGuiApplication::primaryScreen();
-        area = screen ? screen->availableGeometry() : QRect(0, 0, window->width(), window->height());
-    }
     QRect frame = window->frameGeometry();
     frame.moveCenter(area.center());
     window->move(frame.topLeft());
 }
+
+QRect screenArea(const QWidget* window)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(0, 0, window->width(), window->height());
+}
+
+}  // namespace
+
+void centreWindow(QWidget* window)
+{
+    const QWidget* parent = window->parentWidget();
+    centreOn(window, parent && parent->isVisible() ? parent->window()->frameGeometry() : screenArea(window));
+}
+
+void centreOnScreen(QWidget* window) { centreOn(window, screenArea(window)); }
 
 }  // namespace memora

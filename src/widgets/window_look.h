@@ -21,4 +21,7 @@ void setTabChain(std::initializer_list<QWidget*> widgets);
 // Centres a window on the screen, or over its parent when it has one.
 void centreWindow(QWidget* window);
 
+// Centres a window on the screen, whoever its parent.
+void centreOnScreen(QWidget* window);
+
 }  // namespace memora

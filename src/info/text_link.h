@@ -1,0 +1,31 @@
+// A text link: underlined Tahoma text in a colour of its own, clicked like a
+// button, reachable by Tab and announced by its text.
+#pragma once
+
+#include <QAbstractButton>
+#include <QColor>
+
+namespace memora {
+
+// The link's colour at rest, and while the mouse button is held on it.
+inline const QColor linkColour(0, 0, 128);      // dark blue
+inline const QColor linkPressedColour(255, 140, 0);  // orange
+
+class TextLink : public QAbstractButton {
+    Q_OBJECT
+public:
+    TextLink(const QString& text, QWidget* parent);
+
+    QColor colour() const { return m_colour; }
+    void setColour(const QColor& colour);
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor m_colour = linkColour;
+};
+
+}  // namespace memora
