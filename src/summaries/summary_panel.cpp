@@ -88,6 +88,7 @@ void SummaryPanel::createControls()
     txtTrova->setFont(QFont(QStringLiteral("Verdana"), 12, QFont::Bold));
     txtTrova->setGeometry(64, 125, 640, 30);
     txtTrova->setAccessibleName(QStringLiteral("Testo da cercare"));
+    lblRigo01->setBuddy(txtTrova);
     txtTrova->installEventFilter(this);
     btnTrova = new WindowButton(QStringLiteral("Trova"), this);
     btnTrova->setGeometry(712, 125, 105, 30);
@@ -100,6 +101,7 @@ void SummaryPanel::createControls()
 
     lblRigo03 = makeLabel(QStringLiteral("Per richiamare i dati di una scheda, selezionarla con un doppio clic."),
                           QColor(220, 20, 60), this);
+    lstRecords->setAccessibleDescription(lblRigo03->text());
     lblRigo03->setGeometry(16, 466, 801, 18);
     btnChiudi = new WindowButton(QStringLiteral("Chiudi"), this);
     btnChiudi->setGeometry(16, 491, 150, 30);
