@@ -89,15 +89,12 @@ void SummaryPanel::createControls()
     txtTrova->setGeometry(64, 125, 640, 30);
     txtTrova->setAccessibleName(QStringLiteral("Testo da cercare"));
     lblRigo01->setBuddy(txtTrova);
-    txtTrova->installEventFilter(this);
     btnTrova = new WindowButton(QStringLiteral("Trova"), this);
     btnTrova->setGeometry(712, 125, 105, 30);
 
     lstRecords = new SummaryList(listPointSize, this);
     lstRecords->setGeometry(16, 182, 801, 273);
     lstRecords->setAccessibleName(QStringLiteral("Schede in elenco"));
-    lstRecords->installEventFilter(this);
-    lstRecords->viewport()->installEventFilter(this);
 
     lblRigo03 = makeLabel(QStringLiteral("Per richiamare i dati di una scheda, selezionarla con un doppio clic."),
                           QColor(220, 20, 60), this);
@@ -109,6 +106,10 @@ void SummaryPanel::createControls()
     btnStampa->setGeometry(667, 491, 150, 30);
 
     connect(btnTrova, &QPushButton::clicked, this, &SummaryPanel::btnTrovaClick);
+    // Last, once every control that eventFilter looks at exists.
+    txtTrova->installEventFilter(this);
+    lstRecords->installEventFilter(this);
+    lstRecords->viewport()->installEventFilter(this);
 }
 
 bool SummaryPanel::eventFilter(QObject* watched, QEvent* event)
