@@ -1,6 +1,8 @@
 #include "app/program.h"
 
 #include "app/home_window.h"
+#include "editor/card_editor.h"
+#include "editor/date_picker.h"
 #include "info/help_window.h"
 #include "info/info_window.h"
 #include "info/splash_window.h"
@@ -19,6 +21,12 @@ Program::Program() : m_home(std::make_unique<TfrmAvvio>())
     m_others.push_back(std::make_unique<TfrmGuida>());
     m_others.push_back(std::make_unique<TfrmInfo>());
     m_others.push_back(std::make_unique<TfrmSplash>());
+    auto editor = std::make_unique<TfrmArchivio_Scadenze>();
+    editor->setHome(m_home.get());
+    m_home->setEditor(editor.get());
+    QLineEdit* dueDate = editor->txtData;
+    m_others.push_back(std::move(editor));
+    m_others.push_back(std::make_unique<TfrmCalendario>(nullptr, dueDate));
     m_others.push_back(std::make_unique<TfrmConfermati>());
     m_others.push_back(std::make_unique<TfrmScaduti>());
     m_others.push_back(std::make_unique<TfrmAssolti>());

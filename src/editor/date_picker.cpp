@@ -1,0 +1,83 @@
+#include "editor/date_picker.h"
+
+#include "archive/text_conventions.h"
+#include "platform/platform.h"
+#include "widgets/window_look.h"
+
+#include <QCalendarWidget>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace memora {
+
+namespace {
+const QColor darkBrown(92, 51, 23);
+const QColor lightBlueGrey(214, 224, 234);
+}  // namespace
+
+TfrmCalendario::TfrmCalendario(QWidget* owner, QLineEdit* dateField) : QDialog(owner), m_dateField(dateField)
+{
+    setObjectName(QStringLiteral("TfrmCalendario"));
+    setWindowTitle(QStringLiteral(" Importazione data"));
+    // A title bar with no buttons at all: the picker closes by its own buttons.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setFixedClientSize(this, 253, 294);
+    setGradientBackground(this, Qt::white, darkBrown);
+    setFont(QFont(QStringLiteral("Verdana"), 8));
+    createControls();
+    FormCreate();
+    centreWindow(this);
+}
+
+void TfrmCalendario::createControls()
+{
+    auto* panel = new QWidget(this);
+    panel->setGeometry(8, 8, 237, 278);
+
+    lblCampo001 = new QLabel(QStringLiteral("Importare una data:"), panel);
+    lblCampo001->setGeometry(4, 2, 229, 22);
+    lblCampo001->setFont(QFont(QStringLiteral("Verdana"), 9, QFont::Bold));
+
+    auto* box = new QWidget(panel);
+    box->setGeometry(0, 26, 237, 206);
+    box->setAutoFillBackground(true);
+    QPalette boxColours = box->palette();
+    boxColours.setColor(QPalette::Window, lightBlueGrey);
+    box->setPalette(boxColours);
+
+    calAppuntamenti = new QCalendarWidget(box);
+    calAppuntamenti->setGeometry(3, 3, 231, 200);
+    calAppuntamenti->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
+    calAppuntamenti->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    calAppuntamenti->setAccessibleName(QStringLiteral("Calendario"));
+    lblCampo001->setBuddy(calAppuntamenti);
+
+    btnAnnulla = new QPushButton(QStringLiteral("Annulla"), panel);
+    btnAnnulla->setGeometry(0, 242, 100, 30);
+    btnImportaData = new QPushButton(QStringLiteral("Importa"), panel);
+    btnImportaData->setGeometry(137, 242, 100, 30);
+    btnImportaData->setDefault(true);
+
+    lblMemory = new QLabel(panel);
+    lblMemory->hide();
+
+    connect(btnImportaData, &QPushButton::clicked, this, &TfrmCalendario::btnImportaDataClick);
+    connect(btnAnnulla, &QPushButton::clicked, this, &TfrmCalendario::btnAnnullaClick);
+    setTabChain({calAppuntamenti, btnImportaData, btnAnnulla});
+}
+
+void TfrmCalendario::FormCreate() { calAppuntamenti->setSelectedDate(today()); }
+
+void TfrmCalendario::btnImportaDataClick()
+{
+    if (lblMemory->text() != dateTarget)
+        return;
+    if (m_dateField)
+        m_dateField->setText(formatDate(calAppuntamenti->selectedDate()));
+    accept();
+}
+
+void TfrmCalendario::btnAnnullaClick() { reject(); }
+
+}  // namespace memora

@@ -1,0 +1,42 @@
+// TfrmCalendario, the date picker: a month calendar in Italian from which
+// the due date of the card editor is imported.
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+
+class QCalendarWidget;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace memora {
+
+class TfrmCalendario : public QDialog {
+    Q_OBJECT
+public:
+    // owner: the window that opens the picker and owns it. dateField: the
+    // card editor's due date, written by Importa when lblMemory is "data".
+    TfrmCalendario(QWidget* owner, QLineEdit* dateField);
+
+    QLabel* lblCampo001 = nullptr;
+    QCalendarWidget* calAppuntamenti = nullptr;
+    QPushButton* btnAnnulla = nullptr;
+    QPushButton* btnImportaData = nullptr;
+    QLabel* lblMemory = nullptr;
+
+public slots:
+    void btnImportaDataClick();
+    void btnAnnullaClick();
+
+private:
+    void FormCreate();
+    void createControls();
+
+    QPointer<QLineEdit> m_dateField;
+};
+
+// The text of lblMemory that names the card editor's due date as the target.
+inline const QString dateTarget = QStringLiteral("data");
+
+}  // namespace memora

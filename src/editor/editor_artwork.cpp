@@ -1,0 +1,130 @@
+#include "editor/editor_artwork.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace memora::art {
+
+namespace {
+
+QRectF square(const QRectF& r, qreal margin)
+{
+    const qreal side = qMin(r.width(), r.height()) - 2 * margin;
+    return {r.center().x() - side / 2, r.center().y() - side / 2, side, side};
+}
+
+QLinearGradient downward(const QRectF& r, const QColor& colour)
+{
+    QLinearGradient gradient(r.topLeft(), r.bottomLeft());
+    gradient.setColorAt(0, colour.lighter(140));
+    gradient.setColorAt(1, colour);
+    return gradient;
+}
+
+void drawDial(QPainter& p, const QRectF& dial, const QColor& colour)
+{
+    p.setPen(QPen(colour.darker(130), 2));
+    p.setBrush(Qt::white);
+    p.drawEllipse(dial);
+    const QPointF centre = dial.center();
+    p.setPen(QPen(colour.darker(150), 2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(centre, centre + QPointF(0, -dial.height() * 0.32));
+    p.drawLine(centre, centre + QPointF(dial.width() * 0.24, dial.height() * 0.1));
+}
+
+}  // namespace
+
+Artwork titleBand(const QString& caption, const QColor& colour, int pointSize)
+{
+    return [=](QPainter& p, const QRectF& r) {
+        p.setPen(QPen(colour.darker(140), 1));
+        p.setBrush(downward(r, colour));
+        p.drawRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), 5, 5);
+        p.setFont(QFont(QStringLiteral("Verdana"), pointSize, QFont::Bold));
+        p.setPen(QColor(0, 0, 0, 80));
+        p.drawText(r.translated(1, 1), Qt::AlignCenter, caption);
+        p.setPen(Qt::white);
+        p.drawText(r, Qt::AlignCenter, caption);
+    };
+}
+
+Artwork navigationArrow(Step step, const QColor& colour)
+{
+    return [=](QPainter& p, const QRectF& r) {
+        const QRectF face = r.adjusted(1, 1, -1, -1);
+        p.setPen(QPen(colour.darker(150), 1));
+        p.setBrush(downward(face, colour));
+        p.drawRoundedRect(face, 4, 4);
+        const bool forward = step == Step::Next || step == Step::Last;
+        const bool toEnd = step == Step::First || step == Step::Last;
+        const QRectF glyph = square(face, face.height() * 0.25);
+        const qreal tip = forward ? glyph.right() : glyph.left();
+        const qreal back = forward ? glyph.left() + glyph.width() * 0.2 : glyph.right() - glyph.width() * 0.2;
+        QPolygonF triangle;
+        triangle << QPointF(back, glyph.top()) << QPointF(tip, glyph.center().y()) << QPointF(back, glyph.bottom());
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::white);
+        p.drawPolygon(triangle);
+        if (toEnd) {
+            const qreal bar = glyph.width() * 0.14;
+            const qreal x = forward ? glyph.right() : glyph.left() - bar;
+            p.drawRect(QRectF(x, glyph.top(), bar, glyph.height()));
+        }
+    };
+}
+
+Artwork calendarLeaf(const QColor& colour)
+{
+    return [=](QPainter& p, const QRectF& r) {
+        const QRectF leaf = square(r, 2);
+        p.setPen(QPen(QColor(90, 90, 90), 1));
+        p.setBrush(Qt::white);
+        p.drawRoundedRect(leaf, 3, 3);
+        p.setBrush(colour);
+        p.drawRoundedRect(QRectF(leaf.left(), leaf.top(), leaf.width(), leaf.height() * 0.3), 3, 3);
+        p.setPen(Qt::NoPen);
+        p.setBrush(colour.darker(130));
+        const qreal cell = leaf.width() / 5;
+        for (int row = 0; row < 2; ++row)
+            for (int column = 0; column < 3; ++column)
+                p.drawRect(QRectF(leaf.left() + cell * (0.8 + column * 1.2), leaf.top() + leaf.height() * 0.42
+                                  + row * cell * 1.2, cell * 0.8, cell * 0.8));
+    };
+}
+
+Artwork clock(const QColor& colour)
+{
+    return [=](QPainter& p, const QRectF& r) { drawDial(p, square(r, 2), colour); };
+}
+
+Artwork alarmClock(const QColor& colour)
+{
+    return [=](QPainter& p, const QRectF& r) {
+        const QRectF dial = square(r, r.height() * 0.14);
+        p.setPen(Qt::NoPen);
+        p.setBrush(colour);
+        const qreal bell = dial.width() * 0.36;
+        p.drawPie(QRectF(dial.left() - bell * 0.15, dial.top() - bell * 0.3, bell, bell), 0, 180 * 16);
+        p.drawPie(QRectF(dial.right() - bell * 0.85, dial.top() - bell * 0.3, bell, bell), 0, 180 * 16);
+        p.setPen(QPen(colour.darker(130), 2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(dial.bottomLeft() + QPointF(dial.width() * 0.2, -2), dial.bottomLeft() + QPointF(2, 2));
+        p.drawLine(dial.bottomRight() + QPointF(-dial.width() * 0.2, -2), dial.bottomRight() + QPointF(-2, 2));
+        drawDial(p, dial, colour);
+    };
+}
+
+Artwork tick(const QColor& colour)
+{
+    return [=](QPainter& p, const QRectF& r) {
+        const QRectF box = square(r, 2);
+        QPainterPath mark;
+        mark.moveTo(box.left() + box.width() * 0.12, box.top() + box.height() * 0.55);
+        mark.lineTo(box.left() + box.width() * 0.4, box.bottom() - box.height() * 0.12);
+        mark.lineTo(box.right() - box.width() * 0.08, box.top() + box.height() * 0.12);
+        p.setPen(QPen(colour, box.width() * 0.16, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(mark);
+    };
+}
+
+}  // namespace memora::art

@@ -1,0 +1,1222 @@
+// The card editor, headless: clearing, showing, navigating, saving,
+// duplicating, the field rules at work in the window, and the date picker.
+#include "app/home_window.h"
+#include "app/program.h"
+#include "archive/archive_file.h"
+#include "archive/card_record.h"
+#include "editor/card_editor.h"
+#include "editor/date_picker.h"
+#include "fake_platform.h"
+#include "info/help_window.h"
+#include "widgets/picture.h"
+#include "widgets/summary_list.h"
+
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+using namespace memora;
+using memora::test::makeCard;
+using memora::test::readBytes;
+using memora::test::writeArchive;
+
+namespace {
+
+const QString emptyArchiveText = QStringLiteral("L'archivio non contiene nessuna scheda.");
+const QString insertedText = QStringLiteral("La scheda corrente \u00e8 stata inserita in archivio.");
+const QString changedText =
+    QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
+const QString duplicatedText = QStringLiteral(
+    "E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
+    "Al termine premere Salva per inserire la scheda in archivio.");
+const QString beingEdited = QStringLiteral("In modifica");
+
+// Card k of the fixture archives: its reason names it.
+TSchedaScadenza fixtureCard(int k)
+{
+    TSchedaScadenza card = makeCard(QStringLiteral("%1/04/2014").arg(k, 2, 10, QChar(u'0')), QString::number(k));
+    card.Causale = QStringLiteral("Scheda %1").arg(k);
+    return card;
+}
+
+QList<TSchedaScadenza> fixtureCards(int count)
+{
+    QList<TSchedaScadenza> cards;
+    for (int k = 1; k <= count; ++k)
+        cards << fixtureCard(k);
+    return cards;
+}
+
+QByteArray recordBytes(const QByteArray& file, int card) { return file.mid((card - 1) * recordSize, recordSize); }
+
+struct Message {
+    MessageKind kind;
+    QString text;
+    bool operator==(const Message& other) const { return kind == other.kind && text == other.text; }
+};
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Message)
+Q_DECLARE_METATYPE(QList<Message>)
+
+namespace QTest {
+template <>
+char* toString(const Message& message)
+{
+    return qstrdup(qPrintable(QStringLiteral("%1: %2").arg(int(message.kind)).arg(message.text)));
+}
+}  // namespace QTest
+
+class TestCardEditor : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void windowAtCreation();
+    void typingStopsAtCapacity_data();
+    void typingStopsAtCapacity();
+    void statusLine_data();
+    void statusLine();
+    void clearing();
+    void homeAndEditorTakeTurns();
+    void caricaScheda_data();
+    void caricaScheda();
+
+    void navigation_data();
+    void navigation();
+    void navigationCreatesMissingArchive();
+
+    void saveAppendsThenOverwrites();
+    void saveOfCard2ChangesOnlyItsBytes();
+    void requiredFields_data();
+    void requiredFields();
+    void saveStoresWhatTheFieldsShow_data();
+    void saveStoresWhatTheFieldsShow();
+    void failedSaveChangesNothing_data();
+    void failedSaveChangesNothing();
+    void fullDiskLeavesNoPartialCard();
+
+    void duplicateCard7Of9();
+    void duplicateNewCardIsRefused();
+
+    void enterChain_data();
+    void enterChain();
+    void keyFilters_data();
+    void keyFilters();
+    void timeListByKeyboard();
+    void pasting_data();
+    void pasting();
+    void dateFieldKeys_data();
+    void dateFieldKeys();
+    void leaveRules_data();
+    void leaveRules();
+    void emailTyping();
+    void emailButton_data();
+    void emailButton();
+    void guideOnTheEditorsTopic();
+
+    void pickerImportsChosenDate();
+    void pickerCancelKeepsDate();
+    void pickerActsOnlyForTheDueDate();
+
+    void cardFromKeyboardReachesHomeList();
+
+private:
+    TfrmArchivio_Scadenze& editor();
+    template <typename T = QWidget>
+    T* control(const QString& name) const;
+    QList<Message> messages() const;
+    void fillRequired(const QString& reason = QStringLiteral("Rata mutuo"));
+    // The texts of the card controls but the due date, the time and the number.
+    QStringList keptFields() const;
+    // Answers the next date picker by choosing day and pressing Importa.
+    void pickDate(QDate day);
+
+    std::unique_ptr<test::FakePlatform> m_platform;
+    std::unique_ptr<TfrmArchivio_Scadenze> m_editor;
+};
+
+void TestCardEditor::init() { m_platform = std::make_unique<test::FakePlatform>(); }
+
+void TestCardEditor::cleanup()
+{
+    m_editor.reset();
+    m_platform.reset();
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    QVERIFY(std::none_of(windows.begin(), windows.end(), [](QWidget* w) { return w->isVisible(); }));
+}
+
+// The editor as the home window shows it: visible and the active window.
+TfrmArchivio_Scadenze& TestCardEditor::editor()
+{
+    if (!m_editor) {
+        m_editor = std::make_unique<TfrmArchivio_Scadenze>();
+        m_editor->show();
+        QApplication::setActiveWindow(m_editor.get());
+    }
+    return *m_editor;
+}
+
+template <typename T>
+T* TestCardEditor::control(const QString& name) const
+{
+    T* widget = m_editor->findChild<T*>(name);
+    if (!widget)
+        qFatal("no control %s", qPrintable(name));
+    return widget;
+}
+
+QList<Message> TestCardEditor::messages() const
+{
+    QList<Message> shown;
+    for (const test::ShownMessage& message : m_platform->messages.shown)
+        shown.append({message.kind, message.text});
+    return shown;
+}
+
+void TestCardEditor::fillRequired(const QString& reason)
+{
+    editor().txtData->setText(QStringLiteral("12/03/2014"));
+    m_editor->txtAvviso->setText(QStringLiteral("2"));
+    m_editor->txtTipologia->setText(QStringLiteral("Pagamento"));
+    m_editor->txtCausale->setText(reason);
+}
+
+QStringList TestCardEditor::keptFields() const
+{
+    QStringList texts;
+    for (QLineEdit* edit : {m_editor->txtAvviso, m_editor->txtTipologia, m_editor->txtCausale, m_editor->txtDettagli,
+                            m_editor->txtContatto, m_editor->txtTel, m_editor->txtCel, m_editor->txtEmail,
+                            m_editor->txtLuogo, m_editor->txtImporto, m_editor->txtNote})
+        texts << edit->text();
+    texts << (m_editor->chkOttemperata->isChecked() ? "checked" : "unchecked");
+    return texts;
+}
+
+void TestCardEditor::pickDate(QDate day)
+{
+    m_platform->modal.inside = [day](QDialog& dialog) {
+        auto* picker = qobject_cast<TfrmCalendario*>(&dialog);
+        QVERIFY(picker);
+        picker->calAppuntamenti->setSelectedDate(day);
+        picker->btnImportaData->click();
+        QVERIFY(!picker->isVisible());
+    };
+}
+
+// ---- The window
+
+void TestCardEditor::windowAtCreation()
+{
+    TfrmArchivio_Scadenze window;
+    QCOMPARE(window.windowTitle(), QStringLiteral(" Memora - Archivio Scadenze"));
+    QCOMPARE(window.size(), QSize(988, 660));
+    QVERIFY(!window.isVisible());
+    QCOMPARE(window.panInfo->text(), QStringLiteral("Pronto per archiviare una nuova scheda..."));
+    QVERIFY(!QFile::exists(m_platform->archive()));  // nothing is read before a command
+
+    // The command column, top to bottom, each announced by its caption.
+    const QList<PictureButton*> column = {window.cmdNuovo, window.cmdDuplica, window.cmdSalva, window.cmdTrova,
+                                          window.cmdAnteprima, window.cmdStampa, window.cmdAssolti,
+                                          window.cmdDaAssolvere, window.cmdScaduti, window.cmdEsporta,
+                                          window.cmdGuida, window.cmdEsci};
+    const QStringList captions = {"Nuovo", "Duplica", "Salva", "Trova", "Anteprima", "Stampa", "Assolti",
+                                  "Da assolvere", "Scaduti", "Esporta archivio", "Guida", "Esci"};
+    for (int i = 0; i < column.size(); ++i) {
+        QCOMPARE(column[i]->accessibleName(), captions[i]);
+        if (i > 0)
+            QVERIFY(column[i]->y() > column[i - 1]->y());
+    }
+    // The navigation bar, left to right around the card number.
+    const QList<QWidget*> bar = {window.cmdPrimo, window.cmdIndietro, window.lblPosizione, window.cmdAvanti,
+                                 window.cmdUltimo};
+    for (int i = 1; i < bar.size(); ++i)
+        QVERIFY(bar[i]->x() > bar[i - 1]->x());
+    QVERIFY(!window.lblOra->isVisibleTo(&window));
+    QCOMPARE(window.btnFocus->size(), QSize(0, 0));
+    QCOMPARE(window.imgTitolo->accessibleName(), QStringLiteral("ARCHIVIO SCADENZE"));
+    QVERIFY(window.imgPromemoria->accessibleName().startsWith(
+        QStringLiteral("Ricordarsi di spuntare la casella Impegno assolto nel momento in cui si \u00e8 ottemperato")));
+    QVERIFY(window.imgFreccia->x() < window.chkOttemperata->x());
+    QCOMPARE(window.chkOttemperata->text(), QStringLiteral("Impegno assolto"));
+    QVERIFY(window.txtData->isReadOnly());
+    QCOMPARE(window.txtImporto->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    QCOMPARE(window.txtOreApp->count(), 24);
+    QCOMPARE(window.txtMinutiApp->itemText(59), QStringLiteral("59"));
+}
+
+void TestCardEditor::typingStopsAtCapacity_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("capacity");
+    QTest::addColumn<QString>("label");
+    QTest::newRow("txtAvviso") << "txtAvviso" << 3 << "Giorni di preavviso:";
+    QTest::newRow("txtTipologia") << "txtTipologia" << 50 << "Tipologia:";
+    QTest::newRow("txtCausale") << "txtCausale" << 250 << "Causale:";
+    QTest::newRow("txtDettagli") << "txtDettagli" << 250 << "Dettagli:";
+    QTest::newRow("txtContatto") << "txtContatto" << 50 << "Persona / Ditta:";
+    QTest::newRow("txtTel") << "txtTel" << 30 << "Telefono:";
+    QTest::newRow("txtCel") << "txtCel" << 30 << "Cellulare:";
+    QTest::newRow("txtEmail") << "txtEmail" << 50 << "E-mail:";
+    QTest::newRow("txtLuogo") << "txtLuogo" << 250 << "Luogo:";
+    QTest::newRow("txtImporto") << "txtImporto" << 15 << "Importo:";
+    QTest::newRow("txtNote") << "txtNote" << 250 << "Note:";
+}
+
+// Each field takes as many characters as its record field holds, and is
+// named by the label above it.
+void TestCardEditor::typingStopsAtCapacity()
+{
+    QFETCH(QString, name);
+    QFETCH(int, capacity);
+    QFETCH(QString, label);
+    Q_UNUSED(editor());
+    auto* field = control<QLineEdit>(name);
+    field->clear();
+    field->setFocus();
+    QTest::keyClicks(field, QString(capacity + 4, u'7'));
+    QCOMPARE(field->text(), QString(capacity, u'7'));
+    const QList<QLabel*> labels = m_editor->findChildren<QLabel*>();
+    QVERIFY(std::any_of(labels.begin(), labels.end(),
+                        [&](QLabel* l) { return l->text() == label && l->buddy() == field; }));
+}
+
+void TestCardEditor::statusLine_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("cmdNuovo") << "cmdNuovo" << "Prepara la schermata per la registrazione di una nuova scheda.";
+    QTest::newRow("cmdDuplica") << "cmdDuplica"
+                                << "Prepara la schermata per la registrazione di una nuova scheda duplicando i dati "
+                                   "correnti.";
+    QTest::newRow("cmdSalva") << "cmdSalva" << "Salva la scheda corrente in archivio.";
+    QTest::newRow("cmdTrova") << "cmdTrova" << "Trova una scheda in archivio.";
+    QTest::newRow("cmdAnteprima") << "cmdAnteprima" << "Visualizza l'anteprima di stampa della scheda corrente.";
+    QTest::newRow("cmdStampa") << "cmdStampa" << "Stampa la scheda corrente.";
+    QTest::newRow("cmdAssolti") << "cmdAssolti" << "Visualizza il riepilogo degli impegni assolti.";
+    QTest::newRow("cmdDaAssolvere") << "cmdDaAssolvere"
+                                    << "Visualizza il riepilogo degli impegni da assolvere, sia scaduti che non.";
+    QTest::newRow("cmdScaduti") << "cmdScaduti" << "Visualizza il riepilogo degli impegni scaduti e non assolti.";
+    QTest::newRow("cmdEsporta") << "cmdEsporta" << "Esporta l'archivio in un file di Excel.";
+    QTest::newRow("cmdGuida") << "cmdGuida" << "Visualizza la guida in linea.";
+    QTest::newRow("cmdEsci") << "cmdEsci" << "Esci da questa schermata di lavoro.";
+    QTest::newRow("cmdPrimo") << "cmdPrimo" << "Visualizza la prima scheda in archivio.";
+    QTest::newRow("cmdIndietro") << "cmdIndietro" << "Visualizza la scheda precedente in archivio.";
+    QTest::newRow("cmdAvanti") << "cmdAvanti" << "Visualizza la scheda successiva in archivio.";
+    QTest::newRow("cmdUltimo") << "cmdUltimo" << "Visualizza l'ultima scheda in archivio.";
+    QTest::newRow("impData") << "impData" << "Importa la data dal calendario.";
+    QTest::newRow("btnEmail") << "btnEmail" << "Invia una e-mail all'indirizzo indicato.";
+    QTest::newRow("chkOttemperata") << "chkOttemperata"
+                                    << "Spunta questa casella per indicare che l'impegno \u00e8 stato assolto.";
+}
+
+// The mouse over a command describes it in the status line; over an input
+// field the line stays; over the title or the background it empties.
+void TestCardEditor::statusLine()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    Q_UNUSED(editor());
+    QTest::mouseMove(control(name), QPoint(5, 5));
+    QCOMPARE(m_editor->panInfo->text(), text);
+    QCOMPARE(control(name)->toolTip(), text);
+    QCOMPARE(control(name)->accessibleDescription(), text);
+    QTest::mouseMove(m_editor->txtCausale, QPoint(5, 5));
+    QCOMPARE(m_editor->panInfo->text(), text);
+    QTest::mouseMove(m_editor->imgTitolo, QPoint(5, 5));
+    QCOMPARE(m_editor->panInfo->text(), QString());
+    QTest::mouseMove(control(name), QPoint(5, 5));
+    QTest::mouseMove(m_editor.get(), QPoint(2, 2));
+    QCOMPARE(m_editor->panInfo->text(), QString());
+}
+
+void TestCardEditor::clearing()
+{
+    TfrmArchivio_Scadenze& window = editor();
+    window.txtOreApp->setCurrentIndex(9);
+    window.txtMinutiApp->setCurrentIndex(30);
+    TSchedaScadenza card = makeCard("12/03/2014", "2", flagFulfilled);
+    for (Field field : {Field::Tel, Field::Cel, Field::Email, Field::Luogo, Field::Note, Field::Dettagli})
+        card[field] = QStringLiteral("x");
+    card.Importo = QStringLiteral("5,00");
+    window.CaricaScheda(card, 4);
+    window.panInfo->setText(QStringLiteral("stato"));
+    window.txtNote->setFocus();
+
+    window.cmdNuovo->click();
+    QCOMPARE(window.txtData->text(), QString());
+    for (QComboBox* combo : {window.txtOreApp, window.txtMinutiApp}) {
+        QCOMPARE(combo->currentText(), QStringLiteral("00"));
+        QCOMPARE(combo->currentIndex(), -1);
+    }
+    QCOMPARE(window.txtAvviso->text(), QStringLiteral("0"));
+    QCOMPARE(window.txtImporto->text(), QStringLiteral("0,00"));
+    for (QLineEdit* edit : {window.txtTipologia, window.txtCausale, window.txtDettagli, window.txtContatto,
+                            window.txtTel, window.txtCel, window.txtEmail, window.txtLuogo, window.txtNote})
+        QCOMPARE(edit->text(), QString());
+    QVERIFY(!window.chkOttemperata->isChecked());
+    QCOMPARE(window.lblPosizione->text(), QString());
+    QCOMPARE(window.lblOra->text(), QStringLiteral("09:30"));  // clearing leaves the time text alone
+    QCOMPARE(window.panInfo->text(), QStringLiteral("stato"));
+    QCOMPARE(QApplication::focusWidget(), window.txtData);
+    QVERIFY(messages().isEmpty());
+    QVERIFY(!QFile::exists(m_platform->archive()));
+}
+
+// APRI ARCHIVIO shows a cleared editor in place of the home window; closing
+// the editor brings the home window back and hides the editor.
+void TestCardEditor::homeAndEditorTakeTurns()
+{
+    TfrmAvvio home;
+    TfrmArchivio_Scadenze window;
+    home.setEditor(&window);
+    window.setHome(&home);
+    home.show();
+    home.appApriArchivio->click();
+    QVERIFY(window.isVisible());
+    QVERIFY(!home.isVisible());
+    QCOMPARE(window.focusWidget(), window.txtData);
+
+    window.CaricaScheda(fixtureCard(3), 3);
+    window.cmdEsci->click();
+    QVERIFY(home.isVisible());
+    QVERIFY(!window.isVisible());
+
+    home.btnArchivio->click();
+    QVERIFY(window.isVisible());
+    QCOMPARE(window.txtCausale->text(), QString());
+    QCOMPARE(window.lblPosizione->text(), QString());
+    QCOMPARE(window.focusWidget(), window.txtData);
+    window.close();
+    QVERIFY(home.isVisible());
+    home.hide();
+}
+
+void TestCardEditor::caricaScheda_data()
+{
+    QTest::addColumn<QString>("flag");
+    QTest::addColumn<bool>("checkedBefore");
+    QTest::addColumn<bool>("checkedAfter");
+    QTest::newRow("fulfilled ticks") << QString(flagFulfilled) << false << true;
+    QTest::newRow("fulfilled with blanks ticks") << QStringLiteral(" S\u00ec ") << false << true;
+    QTest::newRow("pending clears") << QString(flagPending) << true << false;
+    QTest::newRow("other flag leaves it ticked") << QStringLiteral("Si") << true << true;
+    QTest::newRow("other flag leaves it clear") << QStringLiteral("") << false << false;
+}
+
+// Every control receives its field trimmed; the time combos keep their
+// drop-down selection; the check box follows only "Sì" and "No".
+void TestCardEditor::caricaScheda()
+{
+    QFETCH(QString, flag);
+    QFETCH(bool, checkedBefore);
+    QFETCH(bool, checkedAfter);
+    TfrmArchivio_Scadenze& window = editor();
+    window.chkOttemperata->setChecked(checkedBefore);
+    window.txtMinutiApp->setCurrentIndex(15);
+    TSchedaScadenza card;
+    const QStringList texts = {"10/03/2014", "08", "45", "08:45", "3", "Pagamento", "Rata mutuo", "Quinta rata",
+                               "Banca", "0123", "333", "a@b.it", "Roma", "12,50", "Portare ricevuta"};
+    for (int i = 0; i < texts.size(); ++i)
+        card[Field(i)] = QStringLiteral(" \t") + texts[i] + QStringLiteral("  ");
+    card.Assolto = flag;
+
+    window.CaricaScheda(card, 12);
+    const QStringList shown = {window.txtData->text(), window.txtOreApp->currentText(),
+                               window.txtMinutiApp->currentText(), window.lblOra->text(), window.txtAvviso->text(),
+                               window.txtTipologia->text(), window.txtCausale->text(), window.txtDettagli->text(),
+                               window.txtContatto->text(), window.txtTel->text(), window.txtCel->text(),
+                               window.txtEmail->text(), window.txtLuogo->text(), window.txtImporto->text(),
+                               window.txtNote->text()};
+    QCOMPARE(shown, texts);
+    QCOMPARE(window.lblPosizione->text(), QStringLiteral("12"));
+    QCOMPARE(window.chkOttemperata->isChecked(), checkedAfter);
+    QCOMPARE(window.txtMinutiApp->currentIndex(), 15);
+    QCOMPARE(window.txtOreApp->currentIndex(), -1);
+}
+
+// ---- Navigation
+
+void TestCardEditor::navigation_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("cards");
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QString>("numberAfter");
+    QTest::addColumn<QString>("reasonAfter");
+    QTest::addColumn<QList<Message>>("shown");
+    const QList<Message> none;
+    const QList<Message> empty = {{MessageKind::Information, emptyArchiveText}};
+    const QList<Message> failure = {{MessageKind::Error, MsgArchivioInaccessibile}};
+    const QString kept = beingEdited;
+    // N = 0, whatever the card number
+    QTest::newRow("Primo, N=0, new card") << "cmdPrimo" << 0 << "" << "" << kept << empty;
+    QTest::newRow("Primo, N=0, card 4") << "cmdPrimo" << 0 << "4" << "4" << kept << empty;
+    QTest::newRow("Ultimo, N=0, new card") << "cmdUltimo" << 0 << "" << "" << kept << empty;
+    QTest::newRow("Avanti, N=0, empties the number") << "cmdAvanti" << 0 << "4" << "" << kept << empty;
+    QTest::newRow("Indietro, N=0, card 4") << "cmdIndietro" << 0 << "4" << "4" << kept << empty;
+    QTest::newRow("Indietro, N=0, card 1: nothing") << "cmdIndietro" << 0 << "1" << "1" << kept << none;
+    // empty number
+    QTest::newRow("Primo, new card") << "cmdPrimo" << 9 << "" << "1" << "Scheda 1" << none;
+    QTest::newRow("Ultimo, new card") << "cmdUltimo" << 9 << "" << "9" << "Scheda 9" << none;
+    QTest::newRow("Avanti, new card") << "cmdAvanti" << 9 << "" << "1" << "Scheda 1" << none;
+    QTest::newRow("Indietro, new card") << "cmdIndietro" << 9 << "" << "1" << "Scheda 1" << none;
+    // number n
+    QTest::newRow("Primo, card 5") << "cmdPrimo" << 9 << "5" << "1" << "Scheda 1" << none;
+    QTest::newRow("Ultimo, card 5") << "cmdUltimo" << 9 << "5" << "9" << "Scheda 9" << none;
+    QTest::newRow("Avanti, card 5") << "cmdAvanti" << 9 << "5" << "6" << "Scheda 6" << none;
+    QTest::newRow("Avanti, card 8") << "cmdAvanti" << 9 << "8" << "9" << "Scheda 9" << none;
+    QTest::newRow("Avanti, last card: nothing") << "cmdAvanti" << 9 << "9" << "9" << kept << none;
+    QTest::newRow("Avanti, beyond the last: nothing") << "cmdAvanti" << 9 << "12" << "12" << kept << none;
+    QTest::newRow("Indietro, card 5") << "cmdIndietro" << 9 << "5" << "4" << "Scheda 4" << none;
+    QTest::newRow("Indietro, card 2") << "cmdIndietro" << 9 << "2" << "1" << "Scheda 1" << none;
+    QTest::newRow("Indietro, card 1: nothing") << "cmdIndietro" << 9 << "1" << "1" << kept << none;
+    QTest::newRow("Avanti, number with blanks") << "cmdAvanti" << 9 << " 5 " << "6" << "Scheda 6" << none;
+    // numbers that name no card
+    QTest::newRow("Avanti, not a number") << "cmdAvanti" << 9 << "x" << "x" << kept << failure;
+    QTest::newRow("Indietro, beyond the end") << "cmdIndietro" << 9 << "15" << "15" << kept << failure;
+    QTest::newRow("Indietro, card 0") << "cmdIndietro" << 9 << "0" << "0" << kept << failure;
+}
+
+void TestCardEditor::navigation()
+{
+    QFETCH(QString, command);
+    QFETCH(int, cards);
+    QFETCH(QString, number);
+    QFETCH(QString, numberAfter);
+    QFETCH(QString, reasonAfter);
+    QFETCH(QList<Message>, shown);
+    writeArchive(m_platform->archive(), fixtureCards(cards));
+    const QByteArray before = readBytes(m_platform->archive());
+    editor().txtCausale->setText(beingEdited);
+    m_editor->lblPosizione->setText(number);
+
+    control<PictureButton>(command)->click();
+    QCOMPARE(m_editor->lblPosizione->text(), numberAfter);
+    QCOMPARE(m_editor->txtCausale->text(), reasonAfter);
+    if (reasonAfter != beingEdited)
+        QCOMPARE(m_editor->txtData->text(), fixtureCard(numberAfter.toInt()).Data);
+    QCOMPARE(messages(), shown);
+    QCOMPARE(readBytes(m_platform->archive()), before);
+}
+
+void TestCardEditor::navigationCreatesMissingArchive()
+{
+    editor().cmdUltimo->click();
+    QVERIFY(QFileInfo(m_platform->archive()).isFile());
+    QCOMPARE(QFileInfo(m_platform->archive()).size(), 0);
+    QCOMPARE(messages(), QList<Message>({{MessageKind::Information, emptyArchiveText}}));
+}
+
+// ---- Saving
+
+void TestCardEditor::saveAppendsThenOverwrites()
+{
+    writeArchive(m_platform->archive(), fixtureCards(2));
+    const QByteArray before = readBytes(m_platform->archive());
+    fillRequired();
+    m_editor->txtOreApp->setCurrentIndex(9);
+    m_editor->txtMinutiApp->setEditText(QStringLiteral("30"));
+    m_editor->txtContatto->setText(QStringLiteral("  Banca  "));
+    m_editor->txtImporto->setText(QStringLiteral("250,00"));
+
+    m_editor->cmdSalva->click();
+    QCOMPARE(m_editor->lblPosizione->text(), QStringLiteral("3"));
+    QCOMPARE(messages(), QList<Message>({{MessageKind::Information, insertedText}}));
+    QCOMPARE(m_editor->lblOra->text(), QStringLiteral("09:30"));
+    QCOMPARE(QApplication::focusWidget(), m_editor->btnFocus);
+    TSchedaScadenza expected = makeCard("12/03/2014", "2");
+    expected.Importo = QStringLiteral("250,00");
+    QByteArray file = readBytes(m_platform->archive());
+    QCOMPARE(file.size(), 3 * recordSize);
+    QCOMPARE(file.left(2 * recordSize), before);
+    QCOMPARE(recordBytes(file, 3), encodeRecord(expected));
+
+    m_platform->messages.shown.clear();
+    m_editor->txtCausale->setText(QStringLiteral("Rata mutuo, seconda"));
+    m_editor->chkOttemperata->setChecked(true);
+    m_editor->cmdSalva->click();
+    QCOMPARE(m_editor->lblPosizione->text(), QStringLiteral("3"));
+    QCOMPARE(messages(), QList<Message>({{MessageKind::Information, changedText}}));
+    expected.Causale = QStringLiteral("Rata mutuo, seconda");
+    expected.Assolto = flagFulfilled;
+    file = readBytes(m_platform->archive());
+    QCOMPARE(file.size(), 3 * recordSize);
+    QCOMPARE(file.left(2 * recordSize), before);
+    QCOMPARE(recordBytes(file, 3), encodeRecord(expected));
+    QCOMPARE(file.mid(2 * recordSize + fieldOffset(Field::Assolto), 3), QByteArray("\x02\x53\xEC"));
+}
+
+// Card 2 of 3 shown by the navigation, changed and saved: only bytes 1265 to
+// 2529 of the file change.
+void TestCardEditor::saveOfCard2ChangesOnlyItsBytes()
+{
+    writeArchive(m_platform->archive(), fixtureCards(3));
+    const QByteArray before = readBytes(m_platform->archive());
+    editor().cmdPrimo->click();
+    m_editor->cmdAvanti->click();
+    QCOMPARE(m_editor->lblPosizione->text(), QStringLiteral("2"));
+    m_editor->txtNote->setText(QStringLiteral("Pagata in contanti"));
+    m_editor->chkOttemperata->setChecked(true);
+
+    m_editor->cmdSalva->click();
+    QCOMPARE(messages(), QList<Message>({{MessageKind::Information, changedText}}));
+    QCOMPARE(m_editor->lblPosizione->text(), QStringLiteral("2"));
+    TSchedaScadenza expected = fixtureCard(2);
+    expected.Note = QStringLiteral("Pagata in contanti");
+    expected.Assolto = flagFulfilled;
+    const QByteArray after = readBytes(m_platform->archive());
+    QCOMPARE(after.size(), before.size());
+    QCOMPARE(after.left(1265), before.left(1265));
+    QCOMPARE(after.mid(2530), before.mid(2530));
+    QVERIFY(after.mid(1265, 1265) != before.mid(1265, 1265));
+    QCOMPARE(after.mid(1265, 1265), encodeRecord(expected));
+}
+
+void TestCardEditor::requiredFields_data()
+{
+    QTest::addColumn<QStringList>("texts");  // date, notice, type, reason
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<QString>("warning");
+    const QString date = QStringLiteral("Attenzione: per salvare la scheda \u00e8 necessario indicare la data della "
+                                        "scadenza.");
+    const QString notice = QStringLiteral("Attenzione: per salvare la scheda \u00e8 necessario indicare i giorni di "
+                                          "preavviso rispetto alla data della scadenza.");
+    const QString type = QStringLiteral("Attenzione: per salvare la scheda \u00e8 necessario indicare la tipologia "
+                                        "di scadenza.");
+    const QString reason = QStringLiteral("Attenzione: per salvare la scheda \u00e8 necessario indicare la causale "
+                                          "della scadenza.");
+    QTest::newRow("all empty: the date first") << QStringList{"", "", "", ""} << "txtData" << date;
+    QTest::newRow("date missing") << QStringList{"", "2", "Pagamento", "Rata"} << "txtData" << date;
+    QTest::newRow("notice missing") << QStringList{"12/03/2014", "", "", ""} << "txtAvviso" << notice;
+    QTest::newRow("notice blank") << QStringList{"12/03/2014", " ", "Pagamento", "Rata"} << "txtAvviso" << notice;
+    QTest::newRow("type missing") << QStringList{"12/03/2014", "2", "", ""} << "txtTipologia" << type;
+    QTest::newRow("type only blanks") << QStringList{"12/03/2014", "2", "   ", "Rata"} << "txtTipologia" << type;
+    QTest::newRow("reason missing") << QStringList{"12/03/2014", "2", "Pagamento", ""} << "txtCausale" << reason;
+    QTest::newRow("reason only a tab") << QStringList{"12/03/2014", "2", "Pagamento", "\t"} << "txtCausale" << reason;
+}
+
+// The first missing field is named, gets the focus, and nothing is written.
+void TestCardEditor::requiredFields()
+{
+    QFETCH(QStringList, texts);
+    QFETCH(QString, focus);
+    QFETCH(QString, warning);
+    TfrmArchivio_Scadenze& window = editor();
+    const QList<QLineEdit*> required = {window.txtData, window.txtAvviso, window.txtTipologia, window.txtCausale};
+    for (int i = 0; i < required.size(); ++i)
+        required[i]->setText(texts[i]);
+    window.txtNote->setFocus();
+    window.cmdSalva->click();
+    QCOMPARE(messages(), QList<Message>({{MessageKind::Warning, warning}}));
+    QCOMPARE(QApplication::focusWidget(), control(focus));
+    QCOMPARE(window.lblPosizione->text(), QString());
+    QVERIFY(!QFile::exists(m_platform->archive()));
+}
+
+void TestCardEditor::saveStoresWhatTheFieldsShow_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<Field>("field");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<bool>("active");
+    const QString longReason = QString(240, u'a') + QString(60, u'b');
+    QTest::newRow("amount emptied") << "txtImporto" << "" << Field::Importo << "0,00" << "0,00" << true;
+    QTest::newRow("amount left by the save") << "txtImporto" << "2,675" << Field::Importo << "2,67" << "2,67" << true;
+    QTest::newRow("amount of fifteen nines") << "txtImporto" << "999999999999999" << Field::Importo
+                                             << "999999999999999" << "999999999999999,00" << true;
+    QTest::newRow("amount, window in the background") << "txtImporto" << "1,115" << Field::Importo << "1,11"
+                                                      << "1,11" << false;
+    QTest::newRow("hour, window in the background") << "txtOreApp" << "7" << Field::OreApp << "" << "" << false;
+    QTest::newRow("hour that is no entry") << "txtOreApp" << " 7" << Field::OreApp << "" << "" << true;
+    QTest::newRow("minutes from the list") << "txtMinutiApp" << "45" << Field::MinutiApp << "45" << "45" << true;
+    QTest::newRow("reason too long") << "txtCausale" << longReason << Field::Causale << longReason.left(250)
+                                     << longReason << true;
+    QTest::newRow("outside the code page") << "txtTipologia" << "Rata \u65e5\u03a9" << Field::Tipologia << "Rata ??"
+                                           << "Rata \u65e5\u03a9" << true;
+    QTest::newRow("euro sign is in it") << "txtTipologia" << "\u20ac 5" << Field::Tipologia << "\u20ac 5"
+                                        << "\u20ac 5" << true;
+    QTest::newRow("blanks around") << "txtNote" << "  Portare ricevuta \t" << Field::Note << "Portare ricevuta"
+                                   << "  Portare ricevuta \t" << true;
+}
+
+// The field being edited is left before the save reads it; the record holds
+// the trimmed texts, cut to capacity, in Windows-1252.
+void TestCardEditor::saveStoresWhatTheFieldsShow()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(Field, field);
+    QFETCH(QString, stored);
+    QFETCH(QString, shown);
+    QFETCH(bool, active);
+    fillRequired();
+    QWidget* widget = control(name);
+    if (auto* combo = qobject_cast<QComboBox*>(widget))
+        combo->setEditText(text);
+    else
+        qobject_cast<QLineEdit*>(widget)->setText(text);
+    widget->setFocus();
+    if (!active)  // another window in front: the field keeps its focus but gets no focus events
+        QApplication::setActiveWindow(nullptr);
+
+    m_editor->cmdSalva->click();
+    QCOMPARE(messages(), QList<Message>({{MessageKind::Information, insertedText}}));
+    const TSchedaScadenza card = decodeRecord(readBytes(m_platform->archive()).constData());
+    QCOMPARE(card[field], stored);
+    QCOMPARE(card.Ora, card.OreApp + u':' + card.MinutiApp);
+    if (auto* combo = qobject_cast<QComboBox*>(widget))
+        QCOMPARE(combo->currentText(), shown);
+    else
+        QCOMPARE(qobject_cast<QLineEdit*>(widget)->text(), shown);
+    if (field == Field::Tipologia)
+        QCOMPARE(readBytes(m_platform->archive()).mid(fieldOffset(Field::Tipologia) + 1, stored.size()),
+                 QByteArray(stored == "\u20ac 5" ? "\x80 5" : "Rata ??"));
+}
+
+void TestCardEditor::failedSaveChangesNothing_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("number");
+    QTest::newRow("archive is a directory") << "directory" << "";
+    QTest::newRow("archive on a full device") << "full device" << "";
+    QTest::newRow("folder without write permission") << "read-only folder" << "";
+    QTest::newRow("archive file read-only, stored card") << "read-only file" << "1";
+    QTest::newRow("card number names no card") << "" << "7";
+    QTest::newRow("card number is no number") << "" << "abc";
+}
+
+// Whatever keeps the save from writing, the user reads
+// MsgArchivioInaccessibile and the archive, the card number and the other
+// controls are as they were.
+void TestCardEditor::failedSaveChangesNothing()
+{
+    QFETCH(QString, fault);
+    QFETCH(QString, number);
+    const QString path = m_platform->archive();
+    if ((fault == "read-only folder" || fault == "read-only file") && geteuid() == 0)
+        QSKIP("file permissions do not bind root");
+    if (fault == "directory")
+        QVERIFY(QDir(m_platform->directory()).mkdir(archiveFileName));
+    else if (fault == "full device")
+        QVERIFY(QFile::link(QStringLiteral("/dev/full"), path));
+    else
+        writeArchive(path, fixtureCards(2));
+    const bool regularFile = QFileInfo(path).isFile() && !QFileInfo(path).isSymLink();
+    const QByteArray before = regularFile ? readBytes(path) : QByteArray();
+    if (fault == "read-only folder") {
+        QFile::remove(path);
+        QFile::setPermissions(m_platform->directory(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    } else if (fault == "read-only file") {
+        QFile::setPermissions(path, QFileDevice::ReadOwner);
+    }
+    fillRequired();
+    m_editor->lblPosizione->setText(number);
+    const QStringList fields = keptFields();
+
+    m_editor->cmdSalva->click();
+    QFile::setPermissions(m_platform->directory(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                       | QFileDevice::ExeOwner);
+    QCOMPARE(messages(), QList<Message>({{MessageKind::Error, MsgArchivioInaccessibile}}));
+    QCOMPARE(m_editor->lblPosizione->text(), number);
+    QCOMPARE(keptFields(), fields);
+    if (fault == "read-only folder")
+        QVERIFY(!QFile::exists(path));
+    else if (regularFile)
+        QCOMPARE(readBytes(path), before);
+}
+
+// The disk fills while the new card is being written: part of it reached the
+// file, and is taken away again, so the archive holds its two cards only.
+void TestCardEditor::fullDiskLeavesNoPartialCard()
+{
+    writeArchive(m_platform->archive(), fixtureCards(2));
+    const QByteArray before = readBytes(m_platform->archive());
+    fillRequired();
+    rlimit saved{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = saved;
+    limited.rlim_cur = rlim_t(before.size() + 100);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    m_editor->cmdSalva->click();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    QCOMPARE(messages(), QList<Message>({{MessageKind::Error, MsgArchivioInaccessibile}}));
+    QCOMPARE(m_editor->lblPosizione->text(), QString());
+    QCOMPARE(readBytes(m_platform->archive()), before);
+}
+
+// ---- Duplicating
+
+void TestCardEditor::duplicateCard7Of9()
+{
+    QList<TSchedaScadenza> cards = fixtureCards(9);
+    cards[6].Assolto = flagFulfilled;
+    cards[6].Email = QStringLiteral("banca@esempio.it");
+    cards[6].Ora = QStringLiteral("09:30");
+    writeArchive(m_platform->archive(), cards);
+    const QByteArray before = readBytes(m_platform->archive());
+    editor().cmdUltimo->click();
+    m_editor->cmdIndietro->click();
+    m_editor->cmdIndietro->click();
+    QCOMPARE(m_editor->lblPosizione->text(), QStringLiteral("7"));
+    m_editor->txtOreApp->setCurrentIndex(9);
+    const QStringList fields = keptFields();
+
+    m_editor->cmdDuplica->click();
+    QCOMPARE(messages(), QList<Message>({{MessageKind::Information, duplicatedText}}));
+    QCOMPARE(m_editor->lblPosizione->text(), QString());
+    QCOMPARE(m_editor->txtData->text(), QString());
+    for (QComboBox* combo : {m_editor->txtOreApp, m_editor->txtMinutiApp}) {
+        QCOMPARE(combo->currentText(), QStringLiteral("00"));
+        QCOMPARE(combo->currentIndex(), -1);
+    }
+    QCOMPARE(keptFields(), fields);
+    QCOMPARE(QApplication::focusWidget(), m_editor->txtData);
+    QCOMPARE(readBytes(m_platform->archive()), before);
+
+    pickDate(QDate(2014, 5, 7));
+    m_editor->impData->click();
+    m_editor->cmdSalva->click();
+    QCOMPARE(m_editor->lblPosizione->text(), QStringLiteral("10"));
+    const QByteArray after = readBytes(m_platform->archive());
+    QCOMPARE(after.size(), 10 * recordSize);
+    QCOMPARE(after.left(9 * recordSize), before);
+    TSchedaScadenza copy = cards[6];
+    copy.Data = QStringLiteral("07/05/2014");
+    copy.OreApp = copy.MinutiApp = QStringLiteral("00");
+    copy.Ora = QStringLiteral("00:00");
+    QCOMPARE(recordBytes(after, 10), encodeRecord(copy));
+}
+
+void TestCardEditor::duplicateNewCardIsRefused()
+{
+    fillRequired();
+    m_editor->txtOreApp->setCurrentIndex(9);
+    const QStringList fields = keptFields();
+    m_editor->lblPosizione->setText(QStringLiteral("  "));
+    m_editor->cmdDuplica->click();
+    QCOMPARE(messages(), QList<Message>({{MessageKind::Warning,
+                                          QStringLiteral("Attenzione: la duplicazione di una scheda pu\u00f2 avvenire "
+                                                         "soltanto dopo che questa \u00e8 stata inserita in "
+                                                         "archivio.")}}));
+    QCOMPARE(keptFields(), fields);
+    QCOMPARE(m_editor->txtData->text(), QStringLiteral("12/03/2014"));
+    QCOMPARE(m_editor->txtOreApp->currentIndex(), 9);
+    QCOMPARE(m_editor->lblPosizione->text(), QStringLiteral("  "));
+    QVERIFY(!QFile::exists(m_platform->archive()));
+}
+
+// ---- The field rules in the window
+
+void TestCardEditor::enterChain_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    const QStringList chain = {"txtOreApp", "txtMinutiApp", "txtAvviso", "txtTipologia", "txtCausale", "txtDettagli",
+                               "txtContatto", "txtTel", "txtCel", "txtEmail", "txtLuogo", "txtImporto", "txtNote",
+                               "txtData"};
+    for (int i = 0; i + 1 < chain.size(); ++i)
+        QTest::newRow(qPrintable(chain[i])) << chain[i] << chain[i + 1];
+}
+
+void TestCardEditor::enterChain()
+{
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    Q_UNUSED(editor());
+    QWidget* field = control(from);
+    field->setFocus();
+    const QString before = field->property("text").toString();
+    QTest::keyClick(field, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), control(to));
+    QCOMPARE(field->property("text").toString(), before);
+    QVERIFY(m_platform->modal.shownTitles.isEmpty());
+}
+
+void TestCardEditor::keyFilters_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QTestEventList>("keys");
+    QTest::addColumn<QString>("text");
+    const auto typed = [](const QString& text) {
+        QTestEventList keys;
+        keys.addKeyClicks(text);
+        return keys;
+    };
+    QTestEventList homeThenDigit = typed("12");
+    homeThenDigit.addKeyClick(Qt::Key_Home);
+    homeThenDigit.addKeyClick(Qt::Key_End);
+    homeThenDigit.addKeyClick(Qt::Key_Home);
+    homeThenDigit.addKeyClicks("3");
+    QTestEventList leftThenDigit = typed("12");
+    leftThenDigit.addKeyClick(Qt::Key_Left);
+    leftThenDigit.addKeyClicks("3");
+    QTestEventList leftThenDelete = typed("123");
+    leftThenDelete.addKeyClick(Qt::Key_Left);
+    leftThenDelete.addKeyClick(Qt::Key_Left);
+    leftThenDelete.addKeyClick(Qt::Key_Delete);
+    leftThenDelete.addKeyClick(Qt::Key_Right);
+    leftThenDelete.addKeyClick(Qt::Key_Backspace);
+    QTestEventList pasteKey = typed("4");
+    pasteKey.addKeyClick(Qt::Key_V, Qt::ControlModifier);
+    QTestEventList arrowsInCombo;
+    arrowsInCombo.addKeyClick(Qt::Key_Down);
+    arrowsInCombo.addKeyClick(Qt::Key_Up);
+    arrowsInCombo.addKeyClicks("7");
+    arrowsInCombo.addKeyClick(Qt::Key_Backspace);
+
+    QTest::newRow("notice: letters refused") << "txtAvviso" << typed("1a2b") << "12";
+    QTest::newRow("notice: fourth digit refused") << "txtAvviso" << typed("1234") << "123";
+    QTest::newRow("notice: comma and blank refused") << "txtAvviso" << typed(" 4,5") << "45";
+    QTest::newRow("notice: Home and End refused") << "txtAvviso" << homeThenDigit << "123";
+    QTest::newRow("notice: Left acts") << "txtAvviso" << leftThenDigit << "132";
+    QTest::newRow("notice: Delete, Right, Backspace act") << "txtAvviso" << leftThenDelete << "1";
+    QTest::newRow("notice: Ctrl+V refused") << "txtAvviso" << pasteKey << "4";
+    QTest::newRow("amount: digits and comma") << "txtImporto" << typed("12,5x") << "12,5";
+    QTest::newRow("amount: point refused") << "txtImporto" << typed("1.5") << "15";
+    QTest::newRow("amount: Home refused") << "txtImporto" << homeThenDigit << "123";
+    QTest::newRow("amount: Left acts") << "txtImporto" << leftThenDigit << "132";
+    QTest::newRow("reason: every key acts") << "txtCausale" << typed("Rata 1, a.b!") << "Rata 1, a.b!";
+    QTest::newRow("hour: no typing, no arrows") << "txtOreApp" << arrowsInCombo << "00";
+    QTest::newRow("minutes: no typing") << "txtMinutiApp" << typed("45") << "00";
+}
+
+void TestCardEditor::keyFilters()
+{
+    QFETCH(QString, name);
+    QFETCH(QTestEventList, keys);
+    QFETCH(QString, text);
+    Q_UNUSED(editor());
+    QWidget* field = control(name);
+    if (auto* edit = qobject_cast<QLineEdit*>(field))
+        edit->clear();
+    QApplication::clipboard()->setText(QStringLiteral("99"));
+    field->setFocus();
+    keys.simulate(field);
+    QCOMPARE(field->property(qobject_cast<QComboBox*>(field) ? "currentText" : "text").toString(), text);
+    if (auto* combo = qobject_cast<QComboBox*>(field))
+        QCOMPARE(combo->currentIndex(), -1);
+}
+
+// The hour list opens from the keyboard, so a time can be chosen without a mouse.
+void TestCardEditor::timeListByKeyboard()
+{
+    Q_UNUSED(editor());
+    m_editor->txtOreApp->setFocus();
+    QTest::keyClick(m_editor->txtOreApp, Qt::Key_F4);
+    QVERIFY(m_editor->txtOreApp->view()->isVisible());
+    QTest::keyClick(m_editor->txtOreApp->view(), Qt::Key_Down);
+    QTest::keyClick(m_editor->txtOreApp->view(), Qt::Key_Return);
+    QVERIFY(!m_editor->txtOreApp->view()->isVisible());
+    QCOMPARE(m_editor->txtOreApp->currentIndex(), 1);
+    QCOMPARE(m_editor->txtOreApp->currentText(), QStringLiteral("01"));
+}
+
+void TestCardEditor::pasting_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("notice: words refused") << "txtAvviso" << "5 giorni" << "";
+    QTest::newRow("notice: digits taken") << "txtAvviso" << "15" << "15";
+    QTest::newRow("notice: too many digits refused") << "txtAvviso" << "1234" << "";
+    QTest::newRow("amount: point refused") << "txtImporto" << "12.50" << "";
+    QTest::newRow("amount: currency refused") << "txtImporto" << "\u20ac 5" << "";
+    QTest::newRow("amount: digits and comma taken") << "txtImporto" << "12,50" << "12,50";
+    QTest::newRow("reason: any text taken") << "txtCausale" << "Rata n. 5 (giugno)" << "Rata n. 5 (giugno)";
+    QTest::newRow("reason: beyond capacity refused") << "txtCausale" << QString(251, u'x') << "";
+    QTest::newRow("type: up to capacity taken") << "txtTipologia" << QString(50, u'x') << QString(50, u'x');
+}
+
+// Pasted text obeys the rules of typed text: a notice of "5 giorni" would
+// store a card that no rule can classify.
+void TestCardEditor::pasting()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, pasted);
+    QFETCH(QString, text);
+    Q_UNUSED(editor());
+    auto* field = control<QLineEdit>(name);
+    field->clear();
+    field->setFocus();
+    QApplication::clipboard()->setText(pasted);
+    field->paste();
+    QCOMPARE(field->text(), text);
+}
+
+void TestCardEditor::dateFieldKeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("picker");
+    QTest::newRow("Backspace empties") << int(Qt::Key_Backspace) << "" << false;
+    QTest::newRow("Delete empties") << int(Qt::Key_Delete) << "" << false;
+    QTest::newRow("digit opens the picker") << int(Qt::Key_5) << "12/03/2014" << true;
+    QTest::newRow("letter opens the picker") << int(Qt::Key_A) << "12/03/2014" << true;
+    QTest::newRow("Enter opens the picker") << int(Qt::Key_Return) << "12/03/2014" << true;
+    QTest::newRow("Space opens the picker") << int(Qt::Key_Space) << "12/03/2014" << true;
+    QTest::newRow("Shift alone does nothing") << int(Qt::Key_Shift) << "12/03/2014" << false;
+}
+
+void TestCardEditor::dateFieldKeys()
+{
+    QFETCH(int, key);
+    QFETCH(QString, text);
+    QFETCH(bool, picker);
+    editor().txtData->setText(QStringLiteral("12/03/2014"));
+    m_editor->txtData->setFocus();
+    QTest::keyClick(m_editor->txtData, Qt::Key(key));
+    QCOMPARE(m_editor->txtData->text(), text);
+    QCOMPARE(m_platform->modal.shownTitles,
+             picker ? QStringList(QStringLiteral(" Importazione data")) : QStringList());
+    QCOMPARE(QApplication::focusWidget(), m_editor->txtData);
+}
+
+void TestCardEditor::leaveRules_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("left");
+    QTest::newRow("hour 7 emptied") << "txtOreApp" << "7" << "";
+    QTest::newRow("hour with a blank emptied") << "txtOreApp" << " 7" << "";
+    QTest::newRow("hour 07 stays") << "txtOreApp" << "07" << "07";
+    QTest::newRow("minutes 60 emptied") << "txtMinutiApp" << "60" << "";
+    QTest::newRow("minutes 59 stay") << "txtMinutiApp" << "59" << "59";
+    QTest::newRow("amount rounded") << "txtImporto" << "2,675" << "2,67";
+    QTest::newRow("amount completed") << "txtImporto" << "12," << "12,00";
+    QTest::newRow("amount emptied") << "txtImporto" << "" << "0,00";
+    QTest::newRow("amount two commas") << "txtImporto" << "1,2,3" << "0,00";
+    QTest::newRow("reason untouched") << "txtCausale" << " 7 " << " 7 ";
+}
+
+// The rules run when the field loses the focus, on whatever text it holds.
+void TestCardEditor::leaveRules()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(QString, left);
+    Q_UNUSED(editor());
+    QWidget* field = control(name);
+    const char* property = qobject_cast<QComboBox*>(field) ? "currentText" : "text";
+    field->setFocus();
+    if (auto* combo = qobject_cast<QComboBox*>(field))
+        combo->setEditText(text);
+    else
+        qobject_cast<QLineEdit*>(field)->setText(text);
+    QCOMPARE(field->property(property).toString(), text);  // nothing happens while the field has the focus
+    m_editor->txtNote->setFocus();
+    QCOMPARE(field->property(property).toString(), left);
+}
+
+void TestCardEditor::emailTyping()
+{
+    Q_UNUSED(editor());
+    m_editor->txtEmail->setFocus();
+    QTest::keyClicks(m_editor->txtEmail, QStringLiteral("mario "));
+    QCOMPARE(m_editor->txtEmail->text(), QStringLiteral("mario"));
+    QTest::keyClicks(m_editor->txtEmail, QStringLiteral("@rossi.it"));
+    QCOMPARE(m_editor->txtEmail->text(), QStringLiteral("mario@rossi.it"));
+    m_editor->txtEmail->setCursorPosition(5);
+    QTest::keyClicks(m_editor->txtEmail, QStringLiteral(" x"));
+    QCOMPARE(m_editor->txtEmail->text(), QStringLiteral("mario x@rossi.it"));
+    m_editor->txtEmail->setCursorPosition(0);
+    QTest::keyClicks(m_editor->txtEmail, QStringLiteral(" "));
+    QCOMPARE(m_editor->txtEmail->text(), QStringLiteral("mario x@rossi.it"));
+    QCOMPARE(m_editor->txtEmail->cursorPosition(), 0);
+}
+
+void TestCardEditor::emailButton_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("recipient");
+    QTest::newRow("blanks around") << "  mario@rossi.it  " << "mario@rossi.it";
+    QTest::newRow("empty: a message without recipient") << "" << "";
+    QTest::newRow("shared archive adding a body") << "a@b.it?body=Paga&attach=x" << "a@b.it?body=Paga&attach=x";
+}
+
+// The button starts a message to the card's address and nothing more.
+void TestCardEditor::emailButton()
+{
+    QFETCH(QString, address);
+    QFETCH(QString, recipient);
+    editor().txtEmail->setText(address);  // untrimmed, as a pasted or shown text may be
+    m_editor->btnEmail->click();
+    QCOMPARE(m_platform->desktop.opened.size(), 1);
+    const QUrl url = m_platform->desktop.opened.first();
+    QCOMPARE(url.scheme(), QStringLiteral("mailto"));
+    QCOMPARE(url.path(QUrl::FullyDecoded), recipient);
+    QVERIFY(!url.hasQuery());
+    QVERIFY(!url.hasFragment());
+}
+
+// Guida opens a help window of its own, owned by the editor, on the
+// editor's topic: ten paragraphs under "Applicazione Archivio Scadenze.".
+void TestCardEditor::guideOnTheEditorsTopic()
+{
+    QString title;
+    QStringList paragraphs;
+    QWidget* owner = nullptr;
+    m_platform->modal.inside = [&](QDialog& dialog) {
+        auto* guide = qobject_cast<TfrmGuida*>(&dialog);
+        QVERIFY(guide);
+        owner = guide->parentWidget();
+        title = guide->lblTitolo->text();
+        paragraphs = guide->txtGuida->toPlainText().split(QStringLiteral("\n\n"));
+    };
+    editor().cmdGuida->click();
+    QCOMPARE(owner, m_editor.get());
+    QCOMPARE(title, QStringLiteral("Applicazione Archivio Scadenze."));
+    QCOMPARE(paragraphs.size(), 10);
+    QVERIFY(paragraphs[3].contains(QStringLiteral("Duplica")));
+    QCOMPARE(m_editor->findChildren<TfrmGuida*>().size(), 0);
+}
+
+// ---- The date picker
+
+// The picker opens on today whatever the card's date, in Italian, and writes
+// the chosen day as ten characters.
+void TestCardEditor::pickerImportsChosenDate()
+{
+    editor().txtData->setText(QStringLiteral("15/06/2030"));
+    m_editor->txtCausale->setFocus();
+    QDate openedOn;
+    m_platform->modal.inside = [&](QDialog& dialog) {
+        auto* picker = qobject_cast<TfrmCalendario*>(&dialog);
+        QVERIFY(picker);
+        QCOMPARE(picker->parentWidget(), m_editor.get());
+        QCOMPARE(picker->windowTitle(), QStringLiteral(" Importazione data"));
+        QCOMPARE(picker->size(), QSize(253, 294));
+        QCOMPARE(picker->lblCampo001->text(), QStringLiteral("Importare una data:"));
+        QCOMPARE(picker->lblMemory->text(), QStringLiteral("data"));
+        QVERIFY(!picker->lblMemory->isVisibleTo(picker));
+        QCOMPARE(picker->calAppuntamenti->locale().language(), QLocale::Italian);
+        QCOMPARE(picker->calAppuntamenti->firstDayOfWeek(), Qt::Monday);
+        openedOn = picker->calAppuntamenti->selectedDate();
+        picker->calAppuntamenti->setSelectedDate(QDate(2014, 3, 5));
+        picker->btnImportaData->click();
+    };
+    m_editor->impData->click();
+    QCOMPARE(openedOn, QDate(2014, 3, 10));
+    QCOMPARE(m_editor->txtData->text(), QStringLiteral("05/03/2014"));
+    QCOMPARE(QApplication::focusWidget(), m_editor->txtCausale);
+
+    m_platform->modal.inside = [](QDialog& dialog) {
+        qobject_cast<TfrmCalendario*>(&dialog)->btnImportaData->click();
+    };
+    m_editor->impData->click();
+    QCOMPARE(m_editor->txtData->text(), QStringLiteral("10/03/2014"));
+    QCOMPARE(m_editor->findChildren<TfrmCalendario*>().size(), 0);  // each picker is gone when it closes
+}
+
+void TestCardEditor::pickerCancelKeepsDate()
+{
+    editor().txtData->setText(QStringLiteral("15/06/2030"));
+    bool closed = false;
+    m_platform->modal.inside = [&](QDialog& dialog) {
+        auto* picker = qobject_cast<TfrmCalendario*>(&dialog);
+        picker->calAppuntamenti->setSelectedDate(QDate(2014, 3, 5));
+        picker->btnAnnulla->click();
+        closed = !picker->isVisible();
+    };
+    m_editor->txtData->setFocus();
+    QTest::keyClick(m_editor->txtData, Qt::Key_Return);
+    QVERIFY(closed);
+    QCOMPARE(m_editor->txtData->text(), QStringLiteral("15/06/2030"));
+}
+
+// A picker opened for anything but the due date leaves the editor alone.
+void TestCardEditor::pickerActsOnlyForTheDueDate()
+{
+    editor().txtData->setText(QStringLiteral("15/06/2030"));
+    TfrmCalendario picker(m_editor.get(), m_editor->txtData);
+    picker.show();
+    picker.btnImportaData->click();
+    QVERIFY(picker.isVisible());
+    picker.lblMemory->setText(QStringLiteral("Data"));
+    picker.btnImportaData->click();
+    QVERIFY(picker.isVisible());
+    QCOMPARE(m_editor->txtData->text(), QStringLiteral("15/06/2030"));
+    picker.btnAnnulla->click();
+    QVERIFY(!picker.isVisible());
+}
+
+// ---- The whole road
+
+// From the home window into the editor, a card filled with the keyboard alone
+// and saved, and back: the home window lists the card, now imminent.
+void TestCardEditor::cardFromKeyboardReachesHomeList()
+{
+    writeArchive(m_platform->archive(), {makeCard("20/03/2014", "2")});
+    Program program;
+    TfrmAvvio& home = program.home();
+    home.show();
+    QCOMPARE(home.lstRecords->model()->rowCount(), 0);
+    home.btnArchivio->click();
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const auto shownEditor = std::find_if(windows.begin(), windows.end(), [](QWidget* w) {
+        return qobject_cast<TfrmArchivio_Scadenze*>(w) && w->isVisible();
+    });
+    QVERIFY(shownEditor != windows.end());
+    auto* editor = static_cast<TfrmArchivio_Scadenze*>(*shownEditor);
+    QApplication::setActiveWindow(editor);
+
+    const auto type = [](const QString& text) { QTest::keyClicks(QApplication::focusWidget(), text); };
+    const auto press = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
+    pickDate(QDate(2014, 3, 12));
+    press(Qt::Key_Space);
+    QCOMPARE(editor->txtData->text(), QStringLiteral("12/03/2014"));
+    press(Qt::Key_Tab);
+    press(Qt::Key_Return);
+    press(Qt::Key_Return);
+    type(QStringLiteral("2"));
+    press(Qt::Key_Return);
+    type(QStringLiteral("Pagamento"));
+    press(Qt::Key_Return);
+    type(QStringLiteral("Bollo auto"));
+    for (int i = 0; i < 7; ++i)
+        press(Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), editor->txtImporto);
+    type(QStringLiteral("120,5"));
+    press(Qt::Key_Tab);
+    QCOMPARE(editor->txtImporto->text(), QStringLiteral("120,50"));
+    QCOMPARE(QApplication::focusWidget(), editor->chkOttemperata);
+    editor->cmdSalva->setFocus();
+    press(Qt::Key_Space);
+    QCOMPARE(editor->lblPosizione->text(), QStringLiteral("2"));
+    QCOMPARE(messages(), QList<Message>({{MessageKind::Information, insertedText}}));
+
+    editor->cmdEsci->setFocus();
+    press(Qt::Key_Space);
+    QVERIFY(home.isVisible());
+    QVERIFY(!editor->isVisible());
+    QCOMPARE(home.lstRecords->model()->rowCount(), 1);
+    QVERIFY(home.lstRecords->model()->index(0, 0).data().toString().contains(QStringLiteral("Bollo auto")));
+    home.hide();
+}
+
+#include "card_editor_test.moc"
+
+QObject* makeCardEditorTest() { return new TestCardEditor; }
