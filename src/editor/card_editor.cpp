@@ -9,6 +9,7 @@
 #include "info/help_window.h"
 #include "info/misc.h"
 #include "platform/platform.h"
+#include "summaries/summary_openers.h"
 #include "widgets/picture.h"
 #include "widgets/window_look.h"
 
@@ -122,6 +123,10 @@ void TfrmArchivio_Scadenze::connectControls()
     connect(impData, &QAbstractButton::clicked, this, &TfrmArchivio_Scadenze::impDataClick);
     connect(btnEmail, &QAbstractButton::clicked, this, &TfrmArchivio_Scadenze::btnEmailClick);
     connect(cmdGuida, &QAbstractButton::clicked, this, &TfrmArchivio_Scadenze::cmdGuidaClick);
+    connect(cmdTrova, &QAbstractButton::clicked, this, &TfrmArchivio_Scadenze::cmdTrovaClick);
+    connect(cmdAssolti, &QAbstractButton::clicked, this, &TfrmArchivio_Scadenze::cmdAssoltiClick);
+    connect(cmdDaAssolvere, &QAbstractButton::clicked, this, &TfrmArchivio_Scadenze::cmdDaAssolvereClick);
+    connect(cmdScaduti, &QAbstractButton::clicked, this, &TfrmArchivio_Scadenze::cmdScadutiClick);
     connect(txtEmail, &QLineEdit::textEdited, this, &TfrmArchivio_Scadenze::txtEmailTyping);
     for (Field field : textFields)
         if (field != Field::Ora)
@@ -450,5 +455,10 @@ void TfrmArchivio_Scadenze::btnEmailClick()
 }
 
 void TfrmArchivio_Scadenze::cmdGuidaClick() { MostraGuida(this, HelpTopicId::Archivio); }
+
+void TfrmArchivio_Scadenze::cmdTrovaClick() { openTrovaScadenze(*this); }
+void TfrmArchivio_Scadenze::cmdAssoltiClick() { openAssolti(*this); }
+void TfrmArchivio_Scadenze::cmdDaAssolvereClick() { openDaAssolvere(*this); }
+void TfrmArchivio_Scadenze::cmdScadutiClick() { openScaduti(*this); }
 
 }  // namespace memora

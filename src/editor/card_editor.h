@@ -101,6 +101,10 @@ public slots:
     void impDataClick();
     void btnEmailClick();
     void cmdGuidaClick();
+    void cmdTrovaClick();
+    void cmdAssoltiClick();
+    void cmdDaAssolvereClick();
+    void cmdScadutiClick();
     void FormMouseMove();
 
 protected:

@@ -1,5 +1,6 @@
 #include "summaries/summary_artwork.h"
 
+#include "editor/editor_artwork.h"
 #include "widgets/artwork.h"
 
 #include <QPainter>
@@ -25,25 +26,6 @@ QRectF square(const QRectF& area)
 }
 
 }  // namespace
-
-Artwork alarmClock(const QColor& colour)
-{
-    return [=](QPainter& p, const QRectF& r) {
-        const QRectF box = square(r);
-        const qreal s = box.width();
-        const QRectF dial = box.adjusted(s * 0.14, s * 0.2, -s * 0.14, -s * 0.08);
-        p.setPen(QPen(colour.darker(150), 1.5));
-        p.setBrush(colour);
-        p.drawChord(QRectF(box.left() + s * 0.04, box.top() + s * 0.06, s * 0.36, s * 0.36), 30 * 16, 150 * 16);
-        p.drawChord(QRectF(box.right() - s * 0.4, box.top() + s * 0.06, s * 0.36, s * 0.36), 0, 150 * 16);
-        p.drawEllipse(dial);
-        p.setBrush(Qt::white);
-        p.drawEllipse(dial.adjusted(s * 0.07, s * 0.07, -s * 0.07, -s * 0.07));
-        p.setPen(QPen(Qt::black, qMax(1.5, s * 0.05), Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(dial.center(), dial.center() + QPointF(0, -dial.height() * 0.3));
-        p.drawLine(dial.center(), dial.center() + QPointF(dial.width() * 0.22, dial.height() * 0.05));
-    };
-}
 
 Artwork magnifier(const QColor& frame)
 {

@@ -1,4 +1,5 @@
-// The artwork of the summary and search windows, drawn in code.
+// The artwork of the summary and search windows, drawn in code. The alarm
+// clock is the card editor's (editor/editor_artwork.h).
 #pragma once
 
 #include "widgets/picture.h"
@@ -8,8 +9,6 @@
 
 namespace memora::art {
 
-// An alarm clock with two bells.
-Artwork alarmClock(const QColor& colour);
 // A magnifying glass.
 Artwork magnifier(const QColor& frame);
 // The banner across a list: the subject in red capitals between an alarm
