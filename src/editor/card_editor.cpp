@@ -140,7 +140,13 @@ void TfrmArchivio_Scadenze::connectControls()
 
 void TfrmArchivio_Scadenze::FormCreate() { panInfo->setText(readyText); }
 
-void TfrmArchivio_Scadenze::FormShow() { clearCard(); }
+void TfrmArchivio_Scadenze::FormShow()
+{
+    // The home window hands over to the editor: it takes the keyboard, so
+    // the focus moves between the fields and their leave rules run.
+    activateWindow();
+    clearCard();
+}
 
 void TfrmArchivio_Scadenze::FormClose()
 {
@@ -376,6 +382,7 @@ void TfrmArchivio_Scadenze::impDataClick()
     TfrmCalendario picker(this, txtData);
     picker.lblMemory->setText(dateTarget);
     platform().modal->run(picker);
+    activateWindow();  // back to the field that had the focus, even where no window manager does it
 }
 
 bool TfrmArchivio_Scadenze::eventFilter(QObject* watched, QEvent* event)

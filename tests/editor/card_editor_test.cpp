@@ -288,7 +288,7 @@ void TestCardEditor::typingStopsAtCapacity()
     QFETCH(QString, name);
     QFETCH(int, capacity);
     QFETCH(QString, label);
-    Q_UNUSED(editor());
+    editor();
     auto* field = control<QLineEdit>(name);
     field->clear();
     field->setFocus();
@@ -334,7 +334,7 @@ void TestCardEditor::statusLine()
 {
     QFETCH(QString, name);
     QFETCH(QString, text);
-    Q_UNUSED(editor());
+    editor();
     QTest::mouseMove(control(name), QPoint(5, 5));
     QCOMPARE(m_editor->panInfo->text(), text);
     QCOMPARE(control(name)->toolTip(), text);
@@ -846,7 +846,7 @@ void TestCardEditor::enterChain()
 {
     QFETCH(QString, from);
     QFETCH(QString, to);
-    Q_UNUSED(editor());
+    editor();
     QWidget* field = control(from);
     field->setFocus();
     const QString before = field->property("text").toString();
@@ -909,7 +909,7 @@ void TestCardEditor::keyFilters()
     QFETCH(QString, name);
     QFETCH(QTestEventList, keys);
     QFETCH(QString, text);
-    Q_UNUSED(editor());
+    editor();
     QWidget* field = control(name);
     if (auto* edit = qobject_cast<QLineEdit*>(field))
         edit->clear();
@@ -924,7 +924,7 @@ void TestCardEditor::keyFilters()
 // The hour list opens from the keyboard, so a time can be chosen without a mouse.
 void TestCardEditor::timeListByKeyboard()
 {
-    Q_UNUSED(editor());
+    editor();
     m_editor->txtOreApp->setFocus();
     QTest::keyClick(m_editor->txtOreApp, Qt::Key_F4);
     QVERIFY(m_editor->txtOreApp->view()->isVisible());
@@ -958,7 +958,7 @@ void TestCardEditor::pasting()
     QFETCH(QString, name);
     QFETCH(QString, pasted);
     QFETCH(QString, text);
-    Q_UNUSED(editor());
+    editor();
     auto* field = control<QLineEdit>(name);
     field->clear();
     field->setFocus();
@@ -1018,7 +1018,7 @@ void TestCardEditor::leaveRules()
     QFETCH(QString, name);
     QFETCH(QString, text);
     QFETCH(QString, left);
-    Q_UNUSED(editor());
+    editor();
     QWidget* field = control(name);
     const char* property = qobject_cast<QComboBox*>(field) ? "currentText" : "text";
     field->setFocus();
@@ -1033,7 +1033,7 @@ void TestCardEditor::leaveRules()
 
 void TestCardEditor::emailTyping()
 {
-    Q_UNUSED(editor());
+    editor();
     m_editor->txtEmail->setFocus();
     QTest::keyClicks(m_editor->txtEmail, QStringLiteral("mario "));
     QCOMPARE(m_editor->txtEmail->text(), QStringLiteral("mario"));
