@@ -94,8 +94,11 @@ int main(int argc, char* argv[])
         printRow(cards, QStringLiteral("scan: Imminente + RigaRiepilogo"), timeBest([&] {
                      summaryLines(path, [day](const TSchedaScadenza& card) { return Imminente(card, day); });
                  }), floor);
-        for (const bench::WindowMeasure& measure : bench::windowMeasures())
+        for (const bench::WindowMeasure& measure : bench::windowMeasures()) {
+            if (measure.prepare)
+                measure.prepare();
             printRow(cards, measure.name, timeBest(measure.run), floor);
+        }
     }
     return 0;
 }

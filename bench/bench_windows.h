@@ -12,6 +12,8 @@ namespace memora::bench {
 struct WindowMeasure {
     QString name;
     std::function<void()> run;
+    // Runs once before the timed runs, untimed: builds what run works on.
+    std::function<void()> prepare = {};
 };
 
 std::vector<WindowMeasure> windowMeasures();

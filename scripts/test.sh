@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Sets Memora up (see setup.sh) and runs every test headless.
+# Sets Memora up (see setup.sh) and runs every test headless. The tests also
+# need LibreOffice Calc, which reads the exported spreadsheet files back.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+export MEMORA_EXTRA_PACKAGES="${MEMORA_EXTRA_PACKAGES:-} libreoffice-calc"
 bash scripts/setup.sh
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure -j"$(nproc)"

@@ -1,12 +1,14 @@
 #include "app/home_window.h"
 
 #include "archive/archive_file.h"
+#include "export/export_view.h"
 #include "info/help_window.h"
 #include "info/info_window.h"
 #include "info/maker.h"
 #include "info/misc.h"
 #include "info/splash_window.h"
 #include "platform/platform.h"
+#include "print/list_report.h"
 #include "rules/card_rules.h"
 #include "rules/card_scan.h"
 #include "widgets/artwork.h"
@@ -139,11 +141,15 @@ void TfrmAvvio::createControls()
     connect(btnCaricaLista, &QPushButton::clicked, this, &TfrmAvvio::btnCaricaListaClick);
     connect(btnArchivio, &QAbstractButton::clicked, this, &TfrmAvvio::appApriArchivioClick);
     connect(appApriArchivio, &QAbstractButton::clicked, this, &TfrmAvvio::appApriArchivioClick);
+    connect(btnStampa, &QAbstractButton::clicked, this, &TfrmAvvio::btnStampaClick);
     connect(imgGuida, &QAbstractButton::clicked, this, &TfrmAvvio::imgGuidaClick);
     connect(imgInfo, &QAbstractButton::clicked, this, &TfrmAvvio::imgInfoClick);
     connect(imgCopyright, &QAbstractButton::clicked, this, &TfrmAvvio::imgCopyrightClick);
     connect(imgMivrenaSoftware, &QAbstractButton::clicked, this, &TfrmAvvio::imgMivrenaSoftwareClick);
     connect(imgEsci, &QAbstractButton::clicked, this, &TfrmAvvio::imgEsciClick);
+    connect(btnExcel, &QAbstractButton::clicked, this, &TfrmAvvio::btnExcelClick);
+    connect(btnGiorno, &QAbstractButton::clicked, this, &TfrmAvvio::btnGiornoClick);
+    connect(btnMese, &QAbstractButton::clicked, this, &TfrmAvvio::btnMeseClick);
 
     setTabChain({calAppuntamenti, btnGiorno, btnMese, appApriArchivio, btnArchivio, imgInfo, imgGuida, btnExcel,
                  btnStampa, lstRecords, imgCopyright, imgMivrenaSoftware, imgEsci});
@@ -215,6 +221,32 @@ void TfrmAvvio::appApriArchivioClick()
         return;
     m_editor->show();
     hide();
+}
+
+void TfrmAvvio::btnStampaClick()
+{
+    QStringList lines;
+    for (const SummaryEntry& entry : lstRecords->lines().entries())
+        lines.append(entry.line);
+    StampaRiepilogo(this, QStringLiteral("Riepilogo scadenze imminenti"), lines);
+}
+
+void TfrmAvvio::btnExcelClick()
+{
+    TfrmExpImminenti view(this);
+    platform().modal->run(view);
+}
+
+void TfrmAvvio::btnGiornoClick()
+{
+    TfrmExpGiornaliere view(this, calAppuntamenti->selectedDate());
+    platform().modal->run(view);
+}
+
+void TfrmAvvio::btnMeseClick()
+{
+    TfrmExpMensili view(this, calAppuntamenti->selectedDate());
+    platform().modal->run(view);
 }
 
 // The help, information and splash windows are modal over this one; closing

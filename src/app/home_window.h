@@ -44,11 +44,15 @@ public:
 public slots:
     void btnCaricaListaClick();
     void appApriArchivioClick();
+    void btnStampaClick();
     void imgGuidaClick();
     void imgInfoClick();
     void imgCopyrightClick();
     void imgMivrenaSoftwareClick();
     void imgEsciClick();
+    void btnExcelClick();
+    void btnGiornoClick();
+    void btnMeseClick();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -3,9 +3,11 @@
 #include "app/home_window.h"
 #include "editor/card_editor.h"
 #include "editor/date_picker.h"
+#include "export/export_view.h"
 #include "info/help_window.h"
 #include "info/info_window.h"
 #include "info/splash_window.h"
+#include "print/card_print_windows.h"
 #include "summaries/search_window.h"
 #include "summaries/status_summaries.h"
 
@@ -27,10 +29,16 @@ Program::Program() : m_home(std::make_unique<TfrmAvvio>())
     QLineEdit* dueDate = editor->txtData;
     m_others.push_back(std::move(editor));
     m_others.push_back(std::make_unique<TfrmCalendario>(nullptr, dueDate));
+    m_others.push_back(std::make_unique<TfrmExpImminenti>());
+    m_others.push_back(std::make_unique<TfrmExpGiornaliere>());
+    m_others.push_back(std::make_unique<TfrmExpMensili>());
+    m_others.push_back(std::make_unique<TfrmExpScadenzario>());
     m_others.push_back(std::make_unique<TfrmConfermati>());
     m_others.push_back(std::make_unique<TfrmScaduti>());
     m_others.push_back(std::make_unique<TfrmAssolti>());
     m_others.push_back(std::make_unique<TfrmTrovaScadenze>());
+    m_others.push_back(std::make_unique<TfrmStampaScadenza>());
+    m_others.push_back(std::make_unique<TfrmStartup>());
 }
 
 Program::~Program() = default;

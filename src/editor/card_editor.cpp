@@ -6,9 +6,12 @@
 #include "editor/date_picker.h"
 #include "editor/email_link.h"
 #include "editor/field_rules.h"
+#include "export/export_view.h"
 #include "info/help_window.h"
 #include "info/misc.h"
 #include "platform/platform.h"
+#include "print/card_print_windows.h"
+#include "print/editor_card.h"
 #include "summaries/summary_openers.h"
 #include "widgets/picture.h"
 #include "widgets/window_look.h"
@@ -123,6 +126,9 @@ void TfrmArchivio_Scadenze::connectControls()
     connect(impData, &QAbstractButton::clicked, this, &TfrmArchivio_Scadenze::impDataClick);
     connect(btnEmail, &QAbstractButton::clicked, this, &TfrmArchivio_Scadenze::btnEmailClick);
     connect(cmdGuida, &QAbstractButton::clicked, this, &TfrmArchivio_Scadenze::cmdGuidaClick);
+    connect(cmdAnteprima, &QAbstractButton::clicked, this, &TfrmArchivio_Scadenze::cmdAnteprimaClick);
+    connect(cmdStampa, &QAbstractButton::clicked, this, &TfrmArchivio_Scadenze::cmdStampaClick);
+    connect(cmdEsporta, &QAbstractButton::clicked, this, &TfrmArchivio_Scadenze::cmdEsportaClick);
     connect(cmdTrova, &QAbstractButton::clicked, this, &TfrmArchivio_Scadenze::cmdTrovaClick);
     connect(cmdAssolti, &QAbstractButton::clicked, this, &TfrmArchivio_Scadenze::cmdAssoltiClick);
     connect(cmdDaAssolvere, &QAbstractButton::clicked, this, &TfrmArchivio_Scadenze::cmdDaAssolvereClick);
@@ -462,6 +468,24 @@ void TfrmArchivio_Scadenze::btnEmailClick()
 }
 
 void TfrmArchivio_Scadenze::cmdGuidaClick() { MostraGuida(this, HelpTopicId::Archivio); }
+
+void TfrmArchivio_Scadenze::cmdAnteprimaClick()
+{
+    TfrmStartup window(this, [this] { return cardControlsOf(*this); });
+    platform().modal->run(window);
+}
+
+void TfrmArchivio_Scadenze::cmdStampaClick()
+{
+    TfrmStampaScadenza window(this, [this] { return cardControlsOf(*this); });
+    platform().modal->run(window);
+}
+
+void TfrmArchivio_Scadenze::cmdEsportaClick()
+{
+    TfrmExpScadenzario view(this);
+    platform().modal->run(view);
+}
 
 void TfrmArchivio_Scadenze::cmdTrovaClick() { openTrovaScadenze(*this); }
 void TfrmArchivio_Scadenze::cmdAssoltiClick() { openAssolti(*this); }

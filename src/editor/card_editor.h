@@ -101,6 +101,9 @@ public slots:
     void impDataClick();
     void btnEmailClick();
     void cmdGuidaClick();
+    void cmdAnteprimaClick();
+    void cmdStampaClick();
+    void cmdEsportaClick();
     void cmdTrovaClick();
     void cmdAssoltiClick();
     void cmdDaAssolvereClick();

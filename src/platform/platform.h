@@ -67,6 +67,20 @@ public:
     virtual void stop() = 0;
 };
 
+struct ReportDocument;
+
+// Paper and the preview, for documents the report engine has laid out.
+class Printing {
+public:
+    virtual ~Printing() = default;
+    // Offers the print dialog (printer, copies) and prints the document
+    // unless the user cancels there. Returns whether it was printed.
+    virtual bool print(QWidget* parent, const ReportDocument& document) = 0;
+    // Shows the document in the modal preview window, from which it can also
+    // be printed; returns when the window has closed.
+    virtual void preview(QWidget* parent, const ReportDocument& document) = 0;
+};
+
 struct Platform {
     std::unique_ptr<Clock> clock;
     std::unique_ptr<ProgramDirectory> directory;
@@ -74,6 +88,7 @@ struct Platform {
     std::unique_ptr<ModalRunner> modal;
     std::unique_ptr<DesktopOpener> desktop;
     std::unique_ptr<AlertSound> sound;
+    std::unique_ptr<Printing> printing;
 };
 
 // The installed platform. REQUIRES: installPlatform was called.

@@ -1,6 +1,9 @@
 // The platform of the running program: system clock, real dialogs, the
-// desktop's open verb and Qt Multimedia for the alert.
+// desktop's open verb, Qt Multimedia for the alert and the system's printers.
 #include "platform/platform.h"
+
+#include "print/preview_window.h"
+#include "print/print_dialog.h"
 
 #include <QAudioOutput>
 #include <QCoreApplication>
@@ -10,6 +13,7 @@
 #include <QFileInfo>
 #include <QMediaPlayer>
 #include <QMessageBox>
+#include <QPrinter>
 
 namespace memora {
 
@@ -88,6 +92,20 @@ private:
     QMediaPlayer m_player;
 };
 
+class SystemPrinting : public Printing {
+public:
+    bool print(QWidget* parent, const ReportDocument& document) override
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        return printThroughDialog(parent, document, printer);
+    }
+    void preview(QWidget* parent, const ReportDocument& document) override
+    {
+        PreviewWindow window(document, parent);
+        memora::platform().modal->run(window);
+    }
+};
+
 }  // namespace
 
 std::unique_ptr<Platform> makeSystemPlatform()
@@ -99,6 +117,7 @@ std::unique_ptr<Platform> makeSystemPlatform()
     platform->modal = std::make_unique<ExecRunner>();
     platform->desktop = std::make_unique<DesktopServices>();
     platform->sound = std::make_unique<MediaPlayerSound>();
+    platform->printing = std::make_unique<SystemPrinting>();
     return platform;
 }
 

@@ -1,11 +1,13 @@
 #include "fake_platform.h"
 
 #include "archive/archive_file.h"
+#include "print/report_painter.h"
 
 #include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPdfWriter>
 
 namespace memora::test {
 
@@ -22,6 +24,22 @@ bool FakeSound::load(const QString& path)
 {
     loaded.append(path);
     return QFileInfo(path).isFile();
+}
+
+bool FakePrinting::print(QWidget* parent, const ReportDocument& document)
+{
+    ++dialogs;
+    parents.append(parent);
+    if (confirm)
+        printed.push_back(document);
+    return confirm;
+}
+
+bool writePdf(const ReportDocument& document, const QString& path)
+{
+    QPdfWriter writer(path);
+    writer.setTitle(document.name);
+    return renderReport(document, writer);
 }
 
 namespace {
@@ -49,7 +67,8 @@ FakePlatform::FakePlatform()
       messages(installFake<FakeMessages>(m_platform.messages)),
       modal(installFake<FakeModal>(m_platform.modal)),
       desktop(installFake<FakeDesktop>(m_platform.desktop)),
-      sound(installFake<FakeSound>(m_platform.sound))
+      sound(installFake<FakeSound>(m_platform.sound)),
+      printing(installFake<FakePrinting>(m_platform.printing))
 {
     m_platform.directory = std::make_unique<TempDirectory>(m_dir.path());
     installPlatform(&m_platform);

@@ -1,15 +1,18 @@
 // A platform for tests: a fixed clock, a temporary program directory,
-// scripted dialogs and recorders for the desktop, the sound and modal windows.
+// scripted dialogs and recorders for the desktop, the sound, printing and
+// modal windows.
 #pragma once
 
 #include "archive/card_record.h"
 #include "platform/platform.h"
+#include "print/report_layout.h"
 
 #include <QList>
 #include <QStringList>
 #include <QTemporaryDir>
 
 #include <functional>
+#include <vector>
 
 namespace memora::test {
 
@@ -55,6 +58,22 @@ public:
     int stops = 0;
 };
 
+// Records what would go to paper or to the preview; answers the print dialog
+// with confirm.
+class FakePrinting : public Printing {
+public:
+    bool print(QWidget* parent, const ReportDocument& document) override;
+    void preview(QWidget*, const ReportDocument& document) override { previewed.push_back(document); }
+    bool confirm = true;  // false: the user cancels the print dialog
+    int dialogs = 0;      // print dialogs offered
+    std::vector<ReportDocument> printed;
+    std::vector<ReportDocument> previewed;
+    QList<QWidget*> parents;  // the owner of each print dialog
+};
+
+// Writes the document to a PDF file, page for page as a printer gets it.
+bool writePdf(const ReportDocument& document, const QString& path);
+
 class FakeClock : public Clock {
 public:
     QDate today() const override { return day; }
@@ -78,6 +97,7 @@ public:
     FakeModal& modal;
     FakeDesktop& desktop;
     FakeSound& sound;
+    FakePrinting& printing;
     QString directory() const { return m_dir.path(); }
     QString archive() const;
 };

@@ -1,0 +1,154 @@
+#include "export/export_artwork.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace memora::art {
+
+namespace {
+
+const QColor excelGreen(33, 115, 70);
+const QColor alarmRed(200, 30, 45);
+
+QLinearGradient topDown(const QRectF& area, const QColor& top, const QColor& bottom)
+{
+    QLinearGradient gradient(area.topLeft(), area.bottomLeft());
+    gradient.setColorAt(0, top);
+    gradient.setColorAt(1, bottom);
+    return gradient;
+}
+
+void drawClock(QPainter& p, const QRectF& dial)
+{
+    p.setPen(QPen(QColor(40, 60, 110), 2.5));
+    p.setBrush(topDown(dial, Qt::white, QColor(215, 225, 245)));
+    p.drawEllipse(dial);
+    p.setPen(QPen(QColor(40, 60, 110), 1.5));
+    for (int hour = 0; hour < 12; ++hour) {
+        p.save();
+        p.translate(dial.center());
+        p.rotate(hour * 30.0);
+        p.drawLine(QPointF(0, -dial.height() * 0.42), QPointF(0, -dial.height() * 0.36));
+        p.restore();
+    }
+    p.setPen(QPen(alarmRed, 2.5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(dial.center(), dial.center() + QPointF(0, -dial.height() * 0.32));
+    p.drawLine(dial.center(), dial.center() + QPointF(dial.width() * 0.22, dial.height() * 0.08));
+}
+
+void drawCalendarPage(QPainter& p, const QRectF& page)
+{
+    p.setPen(QPen(QColor(90, 90, 90), 1.5));
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(page, 4, 4);
+    const QRectF band(page.left(), page.top(), page.width(), page.height() * 0.3);
+    p.setBrush(alarmRed);
+    p.drawRoundedRect(band, 4, 4);
+    p.setPen(QColor(60, 60, 60));
+    for (int row = 0; row < 3; ++row)
+        for (int column = 0; column < 4; ++column) {
+            const QRectF cell(page.left() + 4 + column * (page.width() - 8) / 4,
+                              band.bottom() + 4 + row * (page.bottom() - band.bottom() - 8) / 3,
+                              (page.width() - 8) / 4 - 3, (page.bottom() - band.bottom() - 8) / 3 - 3);
+            p.fillRect(cell, QColor(200, 205, 215));
+        }
+}
+
+}  // namespace
+
+Artwork excelBanner()
+{
+    return [](QPainter& p, const QRectF& r) {
+        const QRectF band = r.adjusted(1, 1, -1, -1);
+        p.setPen(QPen(excelGreen.darker(140), 1));
+        p.setBrush(topDown(band, excelGreen.lighter(140), excelGreen));
+        p.drawRoundedRect(band, 8, 8);
+        QFont font(QStringLiteral("Verdana"), int(r.height() * 0.3), QFont::Bold);
+        p.setFont(font);
+        p.setPen(QColor(0, 0, 0, 70));
+        p.drawText(band.translated(2, 2), Qt::AlignCenter, QStringLiteral("ESPORTAZIONE IN EXCEL"));
+        p.setPen(Qt::white);
+        p.drawText(band, Qt::AlignCenter, QStringLiteral("ESPORTAZIONE IN EXCEL"));
+    };
+}
+
+Artwork deadlinesBanner(const QString& title)
+{
+    return [=](QPainter& p, const QRectF& r) {
+        const qreal side = r.height() - 6;
+        drawClock(p, QRectF(r.left() + 3, r.top() + 3, side, side));
+        drawCalendarPage(p, QRectF(r.right() - side * 0.9 - 3, r.top() + 5, side * 0.9, side - 4));
+        QFont font(QStringLiteral("Verdana"), int(r.height() * 0.32), QFont::Bold);
+        font.setItalic(true);
+        p.setFont(font);
+        p.setPen(alarmRed);
+        p.drawText(r.adjusted(side + 10, 0, -side - 10, 0), Qt::AlignCenter, title);
+    };
+}
+
+Artwork spreadsheetIcon()
+{
+    return [](QPainter& p, const QRectF& r) {
+        const qreal side = qMin(r.width(), r.height()) - 4;
+        const QRectF sheet(r.center().x() - side / 2 + side * 0.12, r.center().y() - side / 2, side * 0.88, side);
+        p.setPen(QPen(excelGreen.darker(150), 1.2));
+        p.setBrush(Qt::white);
+        p.drawRoundedRect(sheet, 3, 3);
+        p.setPen(QPen(excelGreen.lighter(150), 1));
+        for (int line = 1; line < 5; ++line) {
+            const qreal y = sheet.top() + line * sheet.height() / 5;
+            p.drawLine(QPointF(sheet.left() + sheet.width() * 0.45, y), QPointF(sheet.right() - 2, y));
+        }
+        const QRectF badge(r.center().x() - side / 2, r.center().y() - side * 0.3, side * 0.58, side * 0.6);
+        p.setPen(Qt::NoPen);
+        p.setBrush(topDown(badge, excelGreen.lighter(130), excelGreen));
+        p.drawRoundedRect(badge, 3, 3);
+        QFont font(QStringLiteral("Verdana"), qMax(6, int(side * 0.32)), QFont::Bold);
+        p.setFont(font);
+        p.setPen(Qt::white);
+        p.drawText(badge, Qt::AlignCenter, QStringLiteral("X"));
+    };
+}
+
+Artwork exitDoor()
+{
+    return [](QPainter& p, const QRectF& r) {
+        const qreal side = qMin(r.width(), r.height()) - 4;
+        const QRectF frame(r.center().x() - side * 0.2, r.center().y() - side / 2, side * 0.6, side);
+        p.setPen(QPen(QColor(90, 60, 30), 2));
+        p.setBrush(QColor(60, 40, 25));
+        p.drawRect(frame);
+        QPolygonF door;
+        door << frame.topLeft() << QPointF(frame.left() + frame.width() * 0.7, frame.top() + side * 0.08)
+             << QPointF(frame.left() + frame.width() * 0.7, frame.bottom() - side * 0.02) << frame.bottomLeft();
+        p.setBrush(topDown(frame, QColor(205, 150, 90), QColor(150, 95, 45)));
+        p.drawPolygon(door);
+        p.setPen(QPen(alarmRed, side * 0.1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        const qreal y = r.center().y();
+        const QPointF tip(r.center().x() - side * 0.48, y);
+        p.drawLine(QPointF(frame.left() + frame.width() * 0.35, y), tip);
+        p.drawLine(tip, tip + QPointF(side * 0.16, -side * 0.14));
+        p.drawLine(tip, tip + QPointF(side * 0.16, side * 0.14));
+    };
+}
+
+Artwork pointingHand()
+{
+    return [](QPainter& p, const QRectF& r) {
+        const qreal h = r.height();
+        const qreal w = r.width();
+        QPainterPath hand;
+        hand.addRoundedRect(QRectF(r.left() + w * 0.05, r.top() + h * 0.3, w * 0.5, h * 0.6), h * 0.12, h * 0.12);
+        hand.addRoundedRect(QRectF(r.left() + w * 0.4, r.top() + h * 0.32, w * 0.56, h * 0.16), h * 0.08, h * 0.08);
+        for (int finger = 0; finger < 3; ++finger)
+            hand.addRoundedRect(QRectF(r.left() + w * 0.4, r.top() + h * (0.5 + finger * 0.13), w * 0.22, h * 0.12),
+                                h * 0.06, h * 0.06);
+        hand.setFillRule(Qt::WindingFill);
+        p.setPen(QPen(QColor(150, 100, 60), 1.2));
+        p.setBrush(topDown(r, QColor(255, 225, 190), QColor(235, 185, 140)));
+        p.drawPath(hand.simplified());
+        p.fillRect(QRectF(r.left(), r.top() + h * 0.34, w * 0.1, h * 0.52), QColor(50, 90, 160));
+    };
+}
+
+}  // namespace memora::art

@@ -1,0 +1,156 @@
+#include "export/export_grid.h"
+
+#include "archive/archive_file.h"
+#include "archive/text_conventions.h"
+#include "rules/summary_line.h"
+
+#include <QCollator>
+
+#include <algorithm>
+#include <numeric>
+
+namespace memora {
+
+namespace {
+
+// The card field shown in each of the columns 1 to 13.
+constexpr Field columnFields[] = {
+    Field::Data, Field::Ora, Field::Tipologia, Field::Causale, Field::Dettagli, Field::Contatto, Field::Tel,
+    Field::Cel, Field::Email, Field::Luogo, Field::Importo, Field::Assolto, Field::Note,
+};
+static_assert(std::size(columnFields) == colNote);
+
+}  // namespace
+
+GridRow gridRowOf(const TSchedaScadenza& card, int number)
+{
+    GridRow row;
+    row.number = number;
+    for (int i = 0; i < int(std::size(columnFields)); ++i)
+        row.texts[i] = trimmed(card[columnFields[i]]);
+    row.texts[colCodice - 1] = ChiaveDataOra(card);
+    return row;
+}
+
+ExportGridModel::ExportGridModel(int columns, std::vector<int> editableColumns, QObject* parent)
+    : QAbstractTableModel(parent), m_columns(columns), m_editable(std::move(editableColumns))
+{
+}
+
+void ExportGridModel::setRows(std::vector<GridRow> rows)
+{
+    beginResetModel();
+    m_rows = std::move(rows);
+    endResetModel();
+}
+
+void ExportGridModel::reorderRows(const std::vector<int>& order)
+{
+    std::vector<GridRow> reordered;
+    reordered.reserve(order.size());
+    for (const int old : order)
+        reordered.push_back(std::move(m_rows[std::size_t(old)]));
+    setRows(std::move(reordered));
+}
+
+QString ExportGridModel::text(int row, int column) const
+{
+    const GridRow& cells = m_rows[std::size_t(row)];
+    if (column == colNum)
+        return cells.number > 0 ? QString::number(cells.number) : QString();
+    return cells.texts[std::size_t(column - 1)];
+}
+
+int ExportGridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(m_rows.size()); }
+
+int ExportGridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : m_columns; }
+
+QVariant ExportGridModel::data(const QModelIndex& index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+        return {};
+    if (role == Qt::DisplayRole || role == Qt::EditRole || role == Qt::AccessibleTextRole)
+        return text(index.row(), index.column());
+    return {};
+}
+
+bool ExportGridModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
+        return false;
+    m_rows[std::size_t(index.row())].texts[std::size_t(index.column() - 1)] = value.toString();
+    emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+    return true;
+}
+
+Qt::ItemFlags ExportGridModel::flags(const QModelIndex& index) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+        return Qt::NoItemFlags;
+    const Qt::ItemFlags readable = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+    const bool editable = std::find(m_editable.begin(), m_editable.end(), index.column()) != m_editable.end();
+    return editable ? readable | Qt::ItemIsEditable : readable;
+}
+
+QVariant ExportGridModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= m_columns || role != Qt::DisplayRole)
+        return {};
+    return QString::fromUtf8(gridColumns[section].header);
+}
+
+void loadWholeArchive(ExportGridModel& grid, const QString& path)
+{
+    std::vector<GridRow> rows;
+    try {
+        ArchiveFile archive(path);
+        rows.resize(std::size_t(archive.recordCount()));
+        TSchedaScadenza card;
+        for (GridRow& row : rows) {
+            archive.readNextInto(card);
+            row = gridRowOf(card, archive.position());
+        }
+    } catch (const ArchiveError&) {
+        // The rows not reached stay blank.
+    }
+    grid.setRows(std::move(rows));
+}
+
+void loadFilteredCards(ExportGridModel& grid, const QString& path,
+                       const std::function<bool(const TSchedaScadenza&)>& belongs)
+{
+    std::vector<GridRow> rows;
+    bool complete = true;
+    try {
+        ArchiveFile archive(path);
+        TSchedaScadenza card;
+        while (!archive.atEnd()) {
+            archive.readNextInto(card);
+            if (belongs(card))
+                rows.push_back(gridRowOf(card, int(rows.size()) + 1));
+        }
+    } catch (const ArchiveError&) {
+        complete = false;
+    }
+    grid.setRows(std::move(rows));
+    if (complete)
+        OrdinaGriglia(grid, colCodice);
+}
+
+void OrdinaGriglia(ExportGridModel& grid, int column)
+{
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    const int rows = grid.rowCount();
+    std::vector<QCollatorSortKey> keys;
+    keys.reserve(std::size_t(rows));
+    for (int row = 0; row < rows; ++row)
+        keys.push_back(collator.sortKey(grid.text(row, column)));
+    std::vector<int> order(keys.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(),
+              [&keys](int a, int b) { return keys[std::size_t(a)].compare(keys[std::size_t(b)]) < 0; });
+    grid.reorderRows(order);
+}
+
+}  // namespace memora

@@ -1,0 +1,63 @@
+// The spreadsheet file: an HTML table with Office spreadsheet markup in its
+// head, one line of Windows-1252 without any line break, written as a stream
+// while the grid's rows are read.
+//
+// The file is the head (the document start, the worksheet name, the header
+// row), one data row per grid row, and the close. Grid column 0 holds the row
+// numbers and is never written; the file's columns are grid columns 1 to 13,
+// and 14 in the filtered views. Sizes for the record: the head is 1661 bytes
+// with 13 columns and 1739, 1740 and 1738 with 14 columns and worksheet names
+// of 18, 19 and 17 characters; the close is 22 bytes; a data row is 464 bytes
+// of markup with 13 columns and 499 with 14, plus its cell texts.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringView>
+
+class QAbstractItemModel;
+class QIODevice;
+
+namespace memora {
+
+// One exported column: its header text and its width attribute in the file.
+struct SheetColumn {
+    const char* header;
+    int width;
+};
+
+constexpr int sheetColumnCountMax = 14;
+constexpr SheetColumn sheetColumns[sheetColumnCountMax] = {
+    {"Data scadenza", 150}, {"Ora", 150},       {"Tipologia", 250},       {"Causale", 400},
+    {"Dettagli", 400},      {"Persona o Ditta", 300}, {"Telefono", 200},  {"Cellulare", 200},
+    {"E-mail", 250},        {"Luogo", 300},     {"Importo", 200},         {"Impegno assolto", 200},
+    {"Note", 400},          {"Codice univoco", 150},
+};
+
+// Which file a view writes: its name beside the executable, the worksheet's
+// name and the number of exported columns (13 or 14).
+struct SpreadsheetSheet {
+    QString fileName;
+    QString worksheetName;
+    int columns;
+};
+
+// A cell's bytes: trimmed, "&", "<" and ">" written as HTML entities so the
+// text reaches the spreadsheet as typed, a control character left inside the
+// text written as a blank so the file stays one line, and a character outside
+// Windows-1252 written as "?".
+QByteArray encodeCellText(QStringView text);
+
+// Writes the whole document to out, reading the rows from grid as it goes
+// (grid columns 1 to sheet.columns, as display texts). Memory stays the same
+// whatever the number of rows. Returns false as soon as a write fails.
+// REQUIRES: out is open for writing; sheet.columns is 13 or 14.
+bool writeSpreadsheet(QIODevice& out, const SpreadsheetSheet& sheet, const QAbstractItemModel& grid);
+
+// Creates the file at path anew (replacing one of that name) and writes the
+// document into it. False when the file cannot be created, in which case an
+// existing file is left as it was, or when a write fails, in which case the
+// part written stays on disk.
+bool writeSpreadsheetFile(const QString& path, const SpreadsheetSheet& sheet, const QAbstractItemModel& grid);
+
+}  // namespace memora

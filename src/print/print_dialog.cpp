@@ -1,0 +1,28 @@
+#include "print/print_dialog.h"
+
+#include "platform/platform.h"
+#include "print/report_painter.h"
+
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace memora {
+
+bool printThroughDialog(QWidget* parent, const ReportDocument& document, QPrinter& printer)
+{
+    printer.setDocName(document.name);
+    printer.setPageLayout(reportPageLayout(document.orientation));
+    QPrintDialog dialog(&printer, parent);
+    // The whole document always prints: no page ranges, no selection.
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintCollateCopies);
+    platform().modal->run(dialog);
+    if (dialog.result() != QDialog::Accepted)
+        return false;
+    if (renderReport(document, printer))
+        return true;
+    platform().messages->show(parent, MessageKind::Error,
+                              QStringLiteral("Attenzione: non \u00e8 stato possibile stampare il documento."));
+    return false;
+}
+
+}  // namespace memora
