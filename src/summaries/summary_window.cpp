@@ -2,6 +2,7 @@
 
 #include "archive/archive_file.h"
 #include "platform/platform.h"
+#include "print/list_report.h"
 #include "summaries/chosen_card.h"
 #include "summaries/summary_panel.h"
 #include "widgets/summary_list.h"
@@ -24,6 +25,7 @@ SummaryWindow::SummaryWindow(QWidget* owner, CardLoader loadCard, const QString&
     panContainer->move((width() - panContainer->width()) / 2, (height() - panContainer->height()) / 2);
     connect(panContainer, &SummaryPanel::lineChosen, this, &SummaryWindow::lstRecordsDblClick);
     connect(panContainer->btnChiudi, &QPushButton::clicked, this, &SummaryWindow::btnChiudiClick);
+    connect(panContainer->btnStampa, &QPushButton::clicked, this, &SummaryWindow::btnStampaClick);
     centreWindow(this);
 }
 
@@ -40,6 +42,8 @@ void SummaryWindow::lstRecordsDblClick()
     }
     close();
 }
+
+void SummaryWindow::btnStampaClick() { StampaRiepilogo(this, m_printTitle, panContainer->lines()); }
 
 void SummaryWindow::btnChiudiClick() { close(); }
 

@@ -25,11 +25,10 @@ class SummaryWindow : public QDialog {
 public:
     SummaryPanel* panContainer = nullptr;
 
-    // The title the list is printed under.
-    const QString& printTitle() const { return m_printTitle; }
-
 public slots:
     void lstRecordsDblClick();
+    // Prints every line, top to bottom, under the window's print title.
+    void btnStampaClick();
     void btnChiudiClick();
 
 protected:

@@ -1,5 +1,6 @@
 // The advanced search window, headless.
 #include "archive/archive_file.h"
+#include "rules/summary_line.h"
 #include "summaries/find_in_list.h"
 #include "summaries/search_window.h"
 #include "summaries/summary_panel.h"
@@ -179,7 +180,14 @@ void TestSearchWindow::search()
         QVERIFY(!search.panAvvio->isVisible());
         QCOMPARE(search.focusWidget(), search.panContainer->txtTrova);
         search.panContainer->btnTrova->click();
+        search.panContainer->btnStampa->click();
     });
+    QCOMPARE(test::printedBox(*m_platform, QStringLiteral("txtTitolo")),
+             QStringList(QStringLiteral("Riepilogo scadenze in archivio")));
+    QStringList lines;
+    for (int card : cards)
+        lines << RigaRiepilogo(archiveCards[card - 1]);
+    QCOMPARE(test::printedBox(*m_platform, QStringLiteral("txtRiepilogo")), lines);
     // Trova on an empty result list says so; on a filled one it says nothing.
     QCOMPARE(m_platform->messages.shown.size(), cards.isEmpty() ? 1 : 0);
     if (cards.isEmpty())

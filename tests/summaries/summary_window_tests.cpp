@@ -96,12 +96,17 @@ void TestSummaryWindows::rules()
     });
     const std::unique_ptr<SummaryWindow> summary = makeSummary(window);
     QTEST(summary->windowTitle(), "caption");
-    QTEST(summary->printTitle(), "printTitle");
+    QStringList listed;
     test::runModal(*m_platform, *summary, [&] {
         QTEST(test::listedCards(*summary->panContainer), "cards");
         QCOMPARE(summary->panContainer->lstRecords->selectedRow(), -1);
+        listed = test::listedLines(*summary->panContainer);
+        summary->panContainer->btnStampa->click();
     });
     QVERIFY(m_platform->messages.shown.isEmpty());
+    QTEST(test::printedBox(*m_platform, QStringLiteral("txtTitolo")).value(0), "printTitle");
+    QCOMPARE(test::printedBox(*m_platform, QStringLiteral("txtRiepilogo")), listed);
+    QCOMPARE(m_platform->printing.parents.value(0), summary.get());
 }
 
 void TestSummaryWindows::linesSortedAndStyled()

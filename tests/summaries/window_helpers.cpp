@@ -1,5 +1,6 @@
 #include "window_helpers.h"
 
+#include "print/report_layout.h"
 #include "summaries/summary_panel.h"
 #include "widgets/summary_list.h"
 
@@ -42,6 +43,18 @@ void doubleClickLine(SummaryList& list, int row)
     if (row >= 0)
         where = list.visualRect(list.model()->index(row, 0)).center();
     QTest::mouseDClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, where);
+}
+
+QStringList printedBox(const FakePlatform& platform, const QString& box)
+{
+    QStringList texts;
+    if (platform.printing.printed.size() != 1)
+        return {QStringLiteral("expected one printed document")};
+    for (const ReportPage& page : platform.printing.printed.front().pages)
+        for (const PlacedText& text : page.texts)
+            if (text.box == box)
+                texts << text.text;
+    return texts;
 }
 
 void blockArchive(const FakePlatform& platform)

@@ -39,6 +39,9 @@ struct EditorRecorder {
     }
 };
 
+// The texts a printed list report holds in a text box, every page in order.
+QStringList printedBox(const FakePlatform& platform, const QString& box);
+
 // Makes the archive unreadable: a directory stands where the file should be.
 void blockArchive(const FakePlatform& platform);
 
