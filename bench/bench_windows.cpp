@@ -5,9 +5,14 @@
 #include "export/export_view.h"
 #include "export/spreadsheet_file.h"
 #include "platform/platform.h"
+#include "summaries/search_window.h"
+#include "summaries/status_summaries.h"
+#include "summaries/summary_panel.h"
 
 #include <QDir>
+#include <QLineEdit>
 #include <QPixmap>
+#include <QPushButton>
 
 #include <memory>
 
@@ -30,6 +35,27 @@ void openExportView()
 {
     View view(nullptr, today());
     showAndPaint(view);
+}
+
+// Opens a summary: its list loaded, sorted and painted.
+template <typename Summary>
+void openSummary()
+{
+    Summary summary;
+    showAndPaint(summary);
+}
+
+// Runs a search with one Causale criterion (empty: every card) and paints
+// the results; then Trova looks through every line for a text none holds.
+void searchAndFind(const QString& causale)
+{
+    TfrmTrovaScadenze search;
+    search.show();
+    search.txtCausale->setText(causale);
+    search.btnCerca->click();
+    showAndPaint(search);
+    search.panContainer->txtTrova->setText(QStringLiteral("testo assente"));
+    search.panContainer->btnTrova->click();
 }
 
 }  // namespace
@@ -65,6 +91,11 @@ std::vector<WindowMeasure> windowMeasures()
              *exportSource = std::make_unique<TfrmExpScadenzario>();
              (*exportSource)->show();
          }},
+        {QStringLiteral("to fulfil: loaded, sorted, painted"), [] { openSummary<TfrmConfermati>(); }},
+        {QStringLiteral("expired: loaded, sorted, painted"), [] { openSummary<TfrmScaduti>(); }},
+        {QStringLiteral("fulfilled: loaded, sorted, painted"), [] { openSummary<TfrmAssolti>(); }},
+        {QStringLiteral("search, all cards, and a Trova"), [] { searchAndFind(QString()); }},
+        {QStringLiteral("search by Causale, and a Trova"), [] { searchAndFind(QStringLiteral("RATA")); }},
     };
 }
 

@@ -8,6 +8,8 @@
 #include "info/info_window.h"
 #include "info/splash_window.h"
 #include "print/card_print_windows.h"
+#include "summaries/search_window.h"
+#include "summaries/status_summaries.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -31,6 +33,10 @@ Program::Program() : m_home(std::make_unique<TfrmAvvio>())
     m_others.push_back(std::make_unique<TfrmExpGiornaliere>());
     m_others.push_back(std::make_unique<TfrmExpMensili>());
     m_others.push_back(std::make_unique<TfrmExpScadenzario>());
+    m_others.push_back(std::make_unique<TfrmConfermati>());
+    m_others.push_back(std::make_unique<TfrmScaduti>());
+    m_others.push_back(std::make_unique<TfrmAssolti>());
+    m_others.push_back(std::make_unique<TfrmTrovaScadenze>());
     m_others.push_back(std::make_unique<TfrmStampaScadenza>());
     m_others.push_back(std::make_unique<TfrmStartup>());
 }

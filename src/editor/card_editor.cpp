@@ -12,6 +12,7 @@
 #include "platform/platform.h"
 #include "print/card_print_windows.h"
 #include "print/editor_card.h"
+#include "summaries/summary_openers.h"
 #include "widgets/picture.h"
 #include "widgets/window_look.h"
 
@@ -128,6 +129,10 @@ void TfrmArchivio_Scadenze::connectControls()
     connect(cmdAnteprima, &QAbstractButton::clicked, this, &TfrmArchivio_Scadenze::cmdAnteprimaClick);
     connect(cmdStampa, &QAbstractButton::clicked, this, &TfrmArchivio_Scadenze::cmdStampaClick);
     connect(cmdEsporta, &QAbstractButton::clicked, this, &TfrmArchivio_Scadenze::cmdEsportaClick);
+    connect(cmdTrova, &QAbstractButton::clicked, this, &TfrmArchivio_Scadenze::cmdTrovaClick);
+    connect(cmdAssolti, &QAbstractButton::clicked, this, &TfrmArchivio_Scadenze::cmdAssoltiClick);
+    connect(cmdDaAssolvere, &QAbstractButton::clicked, this, &TfrmArchivio_Scadenze::cmdDaAssolvereClick);
+    connect(cmdScaduti, &QAbstractButton::clicked, this, &TfrmArchivio_Scadenze::cmdScadutiClick);
     connect(txtEmail, &QLineEdit::textEdited, this, &TfrmArchivio_Scadenze::txtEmailTyping);
     for (Field field : textFields)
         if (field != Field::Ora)
@@ -481,5 +486,10 @@ void TfrmArchivio_Scadenze::cmdEsportaClick()
     TfrmExpScadenzario view(this);
     platform().modal->run(view);
 }
+
+void TfrmArchivio_Scadenze::cmdTrovaClick() { openTrovaScadenze(*this); }
+void TfrmArchivio_Scadenze::cmdAssoltiClick() { openAssolti(*this); }
+void TfrmArchivio_Scadenze::cmdDaAssolvereClick() { openDaAssolvere(*this); }
+void TfrmArchivio_Scadenze::cmdScadutiClick() { openScaduti(*this); }
 
 }  // namespace memora

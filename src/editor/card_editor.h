@@ -104,6 +104,10 @@ public slots:
     void cmdAnteprimaClick();
     void cmdStampaClick();
     void cmdEsportaClick();
+    void cmdTrovaClick();
+    void cmdAssoltiClick();
+    void cmdDaAssolvereClick();
+    void cmdScadutiClick();
     void FormMouseMove();
 
 protected:

@@ -1,0 +1,23 @@
+#include "summaries/card_search.h"
+
+#include "archive/text_conventions.h"
+#include "summaries/folded_text.h"
+
+#include <algorithm>
+
+namespace memora {
+
+CardSearch::CardSearch(const SearchCriteria& criteria)
+{
+    for (int k = 0; k < searchCriteriaCount; ++k)
+        if (!trimmedView(criteria[std::size_t(k)]).isEmpty())
+            m_given.push_back({searchedFields[std::size_t(k)], foldAZ(criteria[std::size_t(k)])});
+}
+
+bool CardSearch::matches(const TSchedaScadenza& card) const
+{
+    return std::all_of(m_given.begin(), m_given.end(),
+                       [&card](const Criterion& c) { return containsFolded(card[c.field], c.folded); });
+}
+
+}  // namespace memora

@@ -1,0 +1,85 @@
+#include "summaries/status_summaries.h"
+
+#include "platform/platform.h"
+#include "rules/card_rules.h"
+#include "rules/card_scan.h"
+#include "summaries/summary_panel.h"
+#include "widgets/summary_list.h"
+#include "widgets/window_look.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+
+namespace memora {
+
+namespace {
+
+const StatusSummary confermati{
+    QStringLiteral(" Riepilogo impegni da assolvere"),
+    QStringLiteral("IMPEGNI DA ASSOLVERE"),
+    [](const TSchedaScadenza& card, QDate) { return DaAssolvere(card); },
+    QStringLiteral("Riepilogo impegni da assolvere"),
+};
+
+const StatusSummary scaduti{
+    QStringLiteral(" Riepilogo impegni scaduti e non assolti"),
+    QStringLiteral("IMPEGNI SCADUTI E NON ASSOLTI"),
+    [](const TSchedaScadenza& card, QDate today) { return ScadutaNonAssolta(card, today); },
+    QStringLiteral("Riepilogo impegni scaduti e non assolti"),
+};
+
+const StatusSummary assolti{
+    QStringLiteral(" Riepilogo impegni assolti"),
+    QStringLiteral("IMPEGNI ASSOLTI"),
+    [](const TSchedaScadenza& card, QDate) { return Assolta(card); },
+    QStringLiteral("Riepilogo impegni assolti"),
+};
+
+}  // namespace
+
+StatusSummaryWindow::StatusSummaryWindow(QWidget* owner, CardLoader loadCard, const StatusSummary& summary)
+    : SummaryWindow(owner, std::move(loadCard), summary.caption, summary.banner, summary.printTitle),
+      m_belongs(summary.belongs)
+{
+    setTabChain({panContainer->txtTrova, panContainer->lstRecords, panContainer->btnStampa, panContainer->btnTrova,
+                 panContainer->btnChiudi});
+}
+
+void StatusSummaryWindow::showEvent(QShowEvent* event)
+{
+    SummaryWindow::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+// Loads the list once per showing; a card that cannot be classified is left
+// out and the cards after it are still listed.
+void StatusSummaryWindow::FormShow()
+{
+    panContainer->resetFind();
+    const QDate day = today();
+    const auto belongs = [this, day](const TSchedaScadenza& card) { return m_belongs(card, day); };
+    panContainer->showEntries(summaryLines(archiveFile(), belongs).entries);
+    panContainer->txtTrova->setFocus(Qt::OtherFocusReason);
+}
+
+TfrmConfermati::TfrmConfermati(QWidget* owner, CardLoader loadCard)
+    : StatusSummaryWindow(owner, std::move(loadCard), confermati)
+{
+    setObjectName(QStringLiteral("TfrmConfermati"));
+}
+
+TfrmScaduti::TfrmScaduti(QWidget* owner, CardLoader loadCard)
+    : StatusSummaryWindow(owner, std::move(loadCard), scaduti)
+{
+    setObjectName(QStringLiteral("TfrmScaduti"));
+}
+
+TfrmAssolti::TfrmAssolti(QWidget* owner, CardLoader loadCard)
+    : StatusSummaryWindow(owner, std::move(loadCard), assolti)
+{
+    setObjectName(QStringLiteral("TfrmAssolti"));
+}
+
+}  // namespace memora

@@ -1,0 +1,58 @@
+#include "summaries/summary_window.h"
+
+#include "archive/archive_file.h"
+#include "platform/platform.h"
+#include "print/list_report.h"
+#include "summaries/chosen_card.h"
+#include "summaries/summary_panel.h"
+#include "widgets/summary_list.h"
+#include "widgets/window_look.h"
+
+#include <QPushButton>
+
+namespace memora {
+
+SummaryWindow::SummaryWindow(QWidget* owner, CardLoader loadCard, const QString& caption, const QString& banner,
+                             const QString& printTitle)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      m_loadCard(std::move(loadCard)),
+      m_printTitle(printTitle)
+{
+    setWindowTitle(caption);
+    setFixedClientSize(this, 862, 560);
+    setGradientBackground(this, Qt::black, Qt::white);
+    panContainer = new SummaryPanel(banner, this);
+    panContainer->move((width() - panContainer->width()) / 2, (height() - panContainer->height()) / 2);
+    connect(panContainer, &SummaryPanel::lineChosen, this, &SummaryWindow::lstRecordsDblClick);
+    connect(panContainer->btnChiudi, &QPushButton::clicked, this, &SummaryWindow::btnChiudiClick);
+    connect(panContainer->btnStampa, &QPushButton::clicked, this, &SummaryWindow::btnStampaClick);
+    centreWindow(this);
+}
+
+void SummaryWindow::lstRecordsDblClick()
+{
+    const SummaryEntry* entry = panContainer->selectedEntry();
+    if (entry && m_loadCard && mayLoadIntoEditor()) {
+        try {
+            const int number = entry->cardNumber;
+            m_loadCard(readCard(archiveFile(), number), number);
+        } catch (const ArchiveError&) {
+            // The editor keeps what it held; the window closes all the same.
+        }
+    }
+    close();
+}
+
+void SummaryWindow::btnStampaClick() { StampaRiepilogo(this, m_printTitle, panContainer->lines()); }
+
+void SummaryWindow::btnChiudiClick() { close(); }
+
+void SummaryWindow::FormClose() { panContainer->lstRecords->lines().clear(); }
+
+void SummaryWindow::done(int result)
+{
+    FormClose();
+    QDialog::done(result);
+}
+
+}  // namespace memora

@@ -1,0 +1,183 @@
+// The way from the card editor into the summaries and the search, and back:
+// a chosen line's card in the editor, fulfilled and saved, leaves the home list.
+#include "app/home_window.h"
+#include "editor/card_editor.h"
+#include "summaries/search_window.h"
+#include "summaries/summary_panel.h"
+#include "widgets/picture.h"
+#include "widgets/summary_list.h"
+#include "window_helpers.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace memora;
+using memora::test::makeCard;
+using memora::test::writeArchive;
+
+namespace {
+
+TSchedaScadenza reasonCard(const QString& date, const QString& reason)
+{
+    return makeCard(date, QStringLiteral("0"), flagPending, reason);
+}
+
+// Two cards that render to the same line: their reasons differ only after
+// the 54th character.
+const QString sharedReason = QString(54, u'r');
+
+PictureButton* editorButton(TfrmArchivio_Scadenze& editor, const QString& name)
+{
+    const std::map<QString, PictureButton*> buttons = {{"cmdDaAssolvere", editor.cmdDaAssolvere},
+                                                       {"cmdScaduti", editor.cmdScaduti},
+                                                       {"cmdAssolti", editor.cmdAssolti},
+                                                       {"cmdTrova", editor.cmdTrova}};
+    return buttons.at(name);
+}
+
+}  // namespace
+
+class TestEditorLink : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void buttonsOpenTheirWindows_data();
+    void buttonsOpenTheirWindows();
+    void equalLinesLoadTheirOwnCards_data();
+    void equalLinesLoadTheirOwnCards();
+    void fulfilledCardLeavesTheHomeList_data();
+    void fulfilledCardLeavesTheHomeList();
+
+private:
+    std::unique_ptr<test::FakePlatform> m_platform;
+};
+
+void TestEditorLink::init() { m_platform = std::make_unique<test::FakePlatform>(); }
+
+void TestEditorLink::cleanup()
+{
+    m_platform.reset();
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    QVERIFY(std::none_of(windows.begin(), windows.end(), [](QWidget* w) { return w->isVisible(); }));
+}
+
+void TestEditorLink::buttonsOpenTheirWindows_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("Da assolvere") << "cmdDaAssolvere" << " Riepilogo impegni da assolvere";
+    QTest::newRow("Scaduti")      << "cmdScaduti"     << " Riepilogo impegni scaduti e non assolti";
+    QTest::newRow("Assolti")      << "cmdAssolti"     << " Riepilogo impegni assolti";
+    QTest::newRow("Trova")        << "cmdTrova"       << " Trova scadenze in archivio";
+}
+
+// Each button opens a new window owned by the editor; the search knows its opener.
+void TestEditorLink::buttonsOpenTheirWindows()
+{
+    QFETCH(QString, button);
+    TfrmArchivio_Scadenze editor;
+    editor.show();
+    QWidget* owner = nullptr;
+    QString tag;
+    m_platform->modal.inside = [&](QDialog& window) {
+        owner = window.parentWidget();
+        if (auto* search = qobject_cast<TfrmTrovaScadenze*>(&window))
+            tag = search->lblMemory->text();
+    };
+    editorButton(editor, button)->click();
+    QTEST(m_platform->modal.shownTitles.value(0), "caption");
+    QCOMPARE(m_platform->modal.shownTitles.size(), 1);
+    QCOMPARE(owner, &editor);
+    QCOMPARE(tag, button == QLatin1String("cmdTrova") ? QStringLiteral("scadenze") : QString());
+    QVERIFY(editor.findChildren<QDialog*>().isEmpty());  // destroyed once closed
+    editor.hide();
+}
+
+void TestEditorLink::equalLinesLoadTheirOwnCards_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<QString>("number");
+    QTest::newRow("the first card of the line")  << 0 << sharedReason + "AAA" << "1";
+    QTest::newRow("the second card of the line") << 1 << sharedReason + "BBB" << "2";
+}
+
+void TestEditorLink::equalLinesLoadTheirOwnCards()
+{
+    QFETCH(int, row);
+    writeArchive(m_platform->archive(), {reasonCard("01/01/2014", sharedReason + "AAA"),
+                                         reasonCard("01/01/2014", sharedReason + "BBB")});
+    TfrmArchivio_Scadenze editor;
+    editor.show();
+    m_platform->modal.inside = [row](QDialog& window) {
+        SummaryList& list = *static_cast<SummaryWindow&>(window).panContainer->lstRecords;
+        list.selectRow(row);
+        test::doubleClickLine(list, row);
+    };
+    editor.cmdDaAssolvere->click();
+    QTEST(editor.txtCausale->text(), "reason");
+    QTEST(editor.lblPosizione->text(), "number");
+    editor.hide();
+}
+
+void TestEditorLink::fulfilledCardLeavesTheHomeList_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::newRow("from the summary") << "cmdDaAssolvere";
+    QTest::newRow("from the search")  << "cmdTrova";
+}
+
+// Open a list from the editor, double-click a line, tick Impegno assolto,
+// save, close the editor: the home list no longer holds the card.
+void TestEditorLink::fulfilledCardLeavesTheHomeList()
+{
+    QFETCH(QString, button);
+    writeArchive(m_platform->archive(), {reasonCard("01/03/2014", "Rata mutuo"), reasonCard("05/03/2014", "Bollo auto")});
+    TfrmAvvio home;
+    TfrmArchivio_Scadenze editor;
+    home.setEditor(&editor);
+    editor.setHome(&home);
+    home.show();
+    QCOMPARE(home.lstRecords->model()->rowCount(), 2);
+    home.appApriArchivio->click();
+    QVERIFY(editor.isVisible());
+
+    m_platform->modal.inside = [](QDialog& window) {
+        SummaryPanel& panel = *static_cast<SummaryWindow&>(window).panContainer;
+        if (auto* search = qobject_cast<TfrmTrovaScadenze*>(&window)) {
+            search->txtCausale->setText(QStringLiteral("bollo"));
+            search->btnCerca->click();
+        }
+        QTest::keyClicks(panel.txtTrova, QStringLiteral("BOLLO"));
+        panel.btnTrova->click();
+        test::doubleClickLine(*panel.lstRecords, panel.lstRecords->selectedRow());
+    };
+    editorButton(editor, button)->click();
+    m_platform->modal.inside = nullptr;
+    QCOMPARE(editor.lblPosizione->text(), QStringLiteral("2"));
+    QCOMPARE(editor.txtCausale->text(), QStringLiteral("Bollo auto"));
+
+    editor.chkOttemperata->setChecked(true);
+    editor.cmdSalva->click();
+    QCOMPARE(m_platform->messages.shown.last().text,
+             QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio."));
+    editor.cmdEsci->click();
+    QVERIFY(home.isVisible());
+    QCOMPARE(home.lstRecords->model()->rowCount(), 1);
+    QVERIFY(home.lstRecords->lines().entries()[0].line.contains(QStringLiteral("Rata mutuo")));
+    home.hide();
+}
+
+int runEditorLinkTests(int argc, char* argv[])
+{
+    TestEditorLink tests;
+    return QTest::qExec(&tests, argc, argv);
+}
+
+#include "editor_link_tests.moc"

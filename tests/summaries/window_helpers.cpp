@@ -1,0 +1,66 @@
+#include "window_helpers.h"
+
+#include "print/report_layout.h"
+#include "summaries/summary_panel.h"
+#include "widgets/summary_list.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QTest>
+
+namespace memora::test {
+
+void runModal(FakePlatform& platform, QDialog& window, const std::function<void()>& act)
+{
+    platform.modal.inside = [&act](QDialog& dialog) {
+        QApplication::setActiveWindow(&dialog);
+        act();
+    };
+    memora::platform().modal->run(window);
+    platform.modal.inside = nullptr;
+}
+
+QStringList listedLines(const SummaryPanel& panel)
+{
+    QStringList lines;
+    for (const SummaryEntry& entry : panel.lstRecords->lines().entries())
+        lines << entry.line;
+    return lines;
+}
+
+QList<int> listedCards(const SummaryPanel& panel)
+{
+    QList<int> numbers;
+    for (const SummaryEntry& entry : panel.lstRecords->lines().entries())
+        numbers << entry.cardNumber;
+    return numbers;
+}
+
+void doubleClickLine(SummaryList& list, int row)
+{
+    QPoint where(20, list.viewport()->height() - 5);
+    if (row >= 0)
+        where = list.visualRect(list.model()->index(row, 0)).center();
+    QTest::mouseDClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, where);
+}
+
+QStringList printedBox(const FakePlatform& platform, const QString& box)
+{
+    QStringList texts;
+    if (platform.printing.printed.size() != 1)
+        return {QStringLiteral("expected one printed document")};
+    for (const ReportPage& page : platform.printing.printed.front().pages)
+        for (const PlacedText& text : page.texts)
+            if (text.box == box)
+                texts << text.text;
+    return texts;
+}
+
+void blockArchive(const FakePlatform& platform)
+{
+    if (!QDir().mkpath(platform.archive()))
+        qFatal("cannot make a directory in the archive's place");
+}
+
+}  // namespace memora::test
