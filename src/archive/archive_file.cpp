@@ -15,30 +15,45 @@ namespace {
 
 constexpr int readAheadRecords = 64;
 
-// Holds an advisory write lock on the whole file for its lifetime.
-class WriteLock {
+// Holds an advisory lock on a byte range of the file for its lifetime
+// (length 0: up to the end and beyond). Writers lock what they write, readers
+// what they read, so no copy of the program ever reads a record that another
+// copy is halfway through writing.
+class RangeLock {
 public:
-    explicit WriteLock(int fd) : m_fd(fd)
+    // A write lock that cannot be taken fails the write. A read lock is
+    // wanted, not needed: on a file system without locks the read goes on
+    // unlocked, as it would have before another copy wrote there.
+    enum Kind { Write = F_WRLCK, Read = F_RDLCK };
+
+    RangeLock(int fd, Kind kind, off_t start, off_t length) : m_fd(fd)
     {
-        struct flock lock {};
-        lock.l_type = F_WRLCK;
-        lock.l_whence = SEEK_SET;
-        while (fcntl(m_fd, F_SETLKW, &lock) == -1)
-            if (errno != EINTR)
+        m_lock.l_type = short(kind);
+        m_lock.l_whence = SEEK_SET;
+        m_lock.l_start = start;
+        m_lock.l_len = length;
+        while (fcntl(m_fd, F_SETLKW, &m_lock) == -1) {
+            if (errno == EINTR)
+                continue;
+            if (kind == Write)
                 throw ArchiveError("cannot lock the archive");
+            m_fd = -1;
+            return;
+        }
     }
-    ~WriteLock()
+    ~RangeLock()
     {
-        struct flock lock {};
-        lock.l_type = F_UNLCK;
-        lock.l_whence = SEEK_SET;
-        fcntl(m_fd, F_SETLK, &lock);
+        if (m_fd == -1)
+            return;
+        m_lock.l_type = F_UNLCK;
+        fcntl(m_fd, F_SETLK, &m_lock);
     }
-    WriteLock(const WriteLock&) = delete;
-    WriteLock& operator=(const WriteLock&) = delete;
+    RangeLock(const RangeLock&) = delete;
+    RangeLock& operator=(const RangeLock&) = delete;
 
 private:
     int m_fd;
+    struct flock m_lock {};
 };
 
 }  // namespace
@@ -85,6 +100,7 @@ void ArchiveFile::fillBuffer()
 {
     m_buffer.resize(std::size_t(readAheadRecords) * recordSize);
     const off_t start = off_t(m_position) * recordSize;
+    const RangeLock lock(m_fd, RangeLock::Read, start, off_t(m_buffer.size()));
     ssize_t got;
     do {
         got = pread(m_fd, m_buffer.data(), m_buffer.size(), start);
@@ -128,12 +144,17 @@ void ArchiveFile::writeAt(int index, const QByteArray& bytes)
     m_knownCount = std::max(m_knownCount, m_position);
 }
 
-void ArchiveFile::write(const TSchedaScadenza& card) { writeAt(m_position, encodeRecord(card)); }
+void ArchiveFile::write(const TSchedaScadenza& card)
+{
+    const QByteArray bytes = encodeRecord(card);
+    const RangeLock lock(m_fd, RangeLock::Write, off_t(m_position) * recordSize, recordSize);
+    writeAt(m_position, bytes);
+}
 
 int ArchiveFile::append(const TSchedaScadenza& card)
 {
     const QByteArray bytes = encodeRecord(card);
-    WriteLock lock(m_fd);
+    const RangeLock lock(m_fd, RangeLock::Write, 0, 0);
     writeAt(recordCount(), bytes);
     return m_position;
 }

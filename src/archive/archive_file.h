@@ -4,10 +4,12 @@
 // of scope, on success and on failure alike. Every failure to open, read,
 // position or write throws ArchiveError; the caller ends its action there.
 //
-// Several copies of the program may share one archive. Readers take no lock.
-// An append holds an advisory lock (fcntl) on the file while it finds the end
-// and writes, so two copies appending at once never write into one place.
-// Every record is read and written whole, 1265 bytes in one call.
+// Several copies of the program may share one archive. An append holds an
+// advisory lock (fcntl) on the whole file while it finds the end and writes,
+// so two copies appending at once never write into one place; an overwrite
+// locks its record, and a read the records it reads, so no read ever sees a
+// card half overwritten by another copy. Every record is read and written
+// whole, 1265 bytes in one call.
 #pragma once
 
 #include "archive/card_record.h"

@@ -78,6 +78,11 @@ private:
 // True for the characters that are the same byte in Latin-1 and Windows-1252.
 bool isLatin1Byte(QChar c) { return c.unicode() < 0x80 || (c.unicode() >= 0xA0 && c.unicode() <= 0xFF); }
 
+// C0, DEL and C1: none belongs in a cell. The five C1 codes that the archive
+// keeps for its unassigned bytes would otherwise go out as those very bytes,
+// which a spreadsheet reads back as control characters.
+bool isControl(char16_t c) { return c < u' ' || (c >= 0x7F && c <= 0x9F); }
+
 // Room for the longest form of a character: "&amp;".
 constexpr qsizetype maxBytesPerChar = 5;
 
@@ -89,6 +94,10 @@ void appendCellText(QByteArray& bytes, QStringView text)
     char* out = bytes.data() + start;
     for (qsizetype i = 0; i < clean.size(); ++i) {
         const char16_t c = clean[i].unicode();
+        if (isControl(c)) {
+            *out++ = ' ';
+            continue;
+        }
         if (!isLatin1Byte(clean[i])) {
             // The rest of the code page, or "?"; a pair of surrogates is one character.
             const bool pair = clean[i].isHighSurrogate() && i + 1 < clean.size() && clean[i + 1].isLowSurrogate();
@@ -101,7 +110,7 @@ void appendCellText(QByteArray& bytes, QStringView text)
         case u'&': out = std::copy_n("&amp;", 5, out); break;
         case u'<': out = std::copy_n("&lt;", 4, out); break;
         case u'>': out = std::copy_n("&gt;", 4, out); break;
-        default: *out++ = c < u' ' ? ' ' : char(c);
+        default: *out++ = char(c);
         }
     }
     bytes.truncate(out - bytes.constData());

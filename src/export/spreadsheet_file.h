@@ -43,9 +43,9 @@ struct SpreadsheetSheet {
 };
 
 // A cell's bytes: trimmed, "&", "<" and ">" written as HTML entities so the
-// text reaches the spreadsheet as typed, a control character left inside the
-// text written as a blank so the file stays one line, and a character outside
-// Windows-1252 written as "?".
+// text reaches the spreadsheet as typed, a control character (C0, DEL or C1)
+// left inside the text written as a blank so the file stays one clean line,
+// and a character outside Windows-1252 written as "?".
 QByteArray encodeCellText(QStringView text);
 
 // Writes the whole document to out, reading the rows from grid as it goes

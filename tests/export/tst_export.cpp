@@ -313,6 +313,9 @@ void TestExport::cellText_data()
     QTest::newRow("a lone surrogate") << (QStringLiteral("a") + QChar(0xd800) + QStringLiteral("b"))
                                       << QByteArray("a?b");
     QTest::newRow("line break inside") << QStringLiteral("prima\r\nseconda") << QByteArray("prima  seconda");
+    QTest::newRow("DEL and C1 controls inside")
+        << (QStringLiteral("a") + QChar(0x7f) + QChar(0x81) + QChar(0x9b) + QChar(0x9d) + QStringLiteral("b"))
+        << QByteArray("a    b");
     QTest::newRow("date and amount unchanged") << QStringLiteral("15/03/2014 12,50") << QByteArray("15/03/2014 12,50");
 }
 

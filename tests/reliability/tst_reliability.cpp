@@ -1,0 +1,462 @@
+// Faults from outside the program, and copies of it sharing one archive:
+// damaged records through every list, a program folder where nothing can be
+// created, an alert sound that is no sound, an export that fails part way,
+// and several processes appending, overwriting and scanning at once. Each
+// ends in the message the user is due or in silence, with no crash, no
+// partial record and no card lost.
+#include "app/home_window.h"
+#include "archive/archive_file.h"
+#include "editor/card_editor.h"
+#include "export/export_grid.h"
+#include "export/export_view.h"
+#include "export/grid_export.h"
+#include "fake_platform.h"
+#include "stress_card.h"
+#include "summaries/search_window.h"
+#include "summaries/status_summaries.h"
+#include "summaries/summary_panel.h"
+#include "widgets/picture.h"
+#include "widgets/summary_list.h"
+#include "window_helpers.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QSet>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace memora;
+using memora::test::makeCard;
+using memora::test::readBytes;
+using memora::test::writeArchive;
+
+namespace {
+
+using ShownMessages = QList<QPair<MessageKind, QString>>;
+
+TSchedaScadenza reasonCard(const QString& date, const QString& notice, const QString& flag, const QString& reason)
+{
+    return makeCard(date, notice, flag, reason);
+}
+
+// Three good cards among records that were never written whole: four of
+// zeros (as a crash or a lost write can leave them), one of 0xFF bytes whose
+// every length byte is over its field's capacity, and the first 700 bytes of
+// a record at the end. Today is 10/03/2014.
+//   card 1  due 05/03/2014, notice 0, "No"   imminent, to fulfil, expired
+//   card 4  due 01/03/2014, "Sì"             fulfilled
+//   card 6  due 15/03/2014, notice 10, "No"  imminent, to fulfil
+QByteArray damagedArchive()
+{
+    const QByteArray zeros(recordSize, '\0');
+    QByteArray bytes;
+    bytes += encodeRecord(reasonCard("05/03/2014", "0", flagPending, "Rata mutuo"));
+    bytes += zeros + zeros;
+    bytes += encodeRecord(reasonCard("01/03/2014", "0", flagFulfilled, "Bollo auto"));
+    bytes += zeros;
+    bytes += encodeRecord(reasonCard("15/03/2014", "10", flagPending, "Assicurazione"));
+    bytes += zeros;
+    bytes += QByteArray(recordSize, char(0xFF));
+    bytes += encodeRecord(makeCard("20/03/2014")).left(700);
+    return bytes;
+}
+
+const QString ffReason = QString(250, QChar(0xFF));
+
+// The program folder at a place where nothing can be made: its parent is a
+// regular file.
+class UnusableDirectory : public ProgramDirectory {
+public:
+    explicit UnusableDirectory(QString path) : m_path(std::move(path)) {}
+    QString path() const override { return m_path; }
+
+private:
+    QString m_path;
+};
+
+QStringList gridReasons(ExportView& view)
+{
+    QStringList reasons;
+    for (int row = 0; row < view.grid().rowCount(); ++row)
+        reasons << view.grid().text(row, colCausale);
+    return reasons;
+}
+
+std::unique_ptr<ExportView> makeView(const QString& name)
+{
+    const QDate day(2014, 3, 5);
+    if (name == u"TfrmExpScadenzario")
+        return std::make_unique<TfrmExpScadenzario>();
+    if (name == u"TfrmExpImminenti")
+        return std::make_unique<TfrmExpImminenti>();
+    if (name == u"TfrmExpGiornaliere")
+        return std::make_unique<TfrmExpGiornaliere>(nullptr, day);
+    return std::make_unique<TfrmExpMensili>(nullptr, day);
+}
+
+std::unique_ptr<SummaryWindow> makeSummary(const QString& name)
+{
+    if (name == u"TfrmConfermati")
+        return std::make_unique<TfrmConfermati>();
+    if (name == u"TfrmScaduti")
+        return std::make_unique<TfrmScaduti>();
+    if (name == u"TfrmAssolti")
+        return std::make_unique<TfrmAssolti>();
+    return std::make_unique<TfrmTrovaScadenze>();
+}
+
+}  // namespace
+
+class TestReliability : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void damagedRecordsHideNoCard_data();
+    void damagedRecordsHideNoCard();
+    void damagedRecordsInTheEditor();
+    void programFolderCannotHoldFiles_data();
+    void programFolderCannotHoldFiles();
+    void alertSoundThatIsNoSound_data();
+    void alertSoundThatIsNoSound();
+    void exportFailingPartWay();
+    void sharedFolderStress();
+
+private:
+    // The texts of Causale of what a window lists, top to bottom.
+    QStringList listedReasons(const QString& window, const QString& criterion);
+    ShownMessages messages() const;
+
+    std::unique_ptr<test::FakePlatform> m_platform;
+};
+
+void TestReliability::init() { m_platform = std::make_unique<test::FakePlatform>(); }
+
+void TestReliability::cleanup()
+{
+    m_platform.reset();
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    QVERIFY(std::none_of(windows.begin(), windows.end(), [](QWidget* w) { return w->isVisible(); }));
+}
+
+ShownMessages TestReliability::messages() const
+{
+    ShownMessages shown;
+    for (const test::ShownMessage& message : m_platform->messages.shown)
+        shown.append({message.kind, message.text});
+    return shown;
+}
+
+QStringList TestReliability::listedReasons(const QString& window, const QString& criterion)
+{
+    if (window == u"TfrmAvvio") {
+        TfrmAvvio home;
+        home.show();
+        QStringList reasons;
+        for (const SummaryEntry& entry : home.lstRecords->lines().entries())
+            reasons << entry.line.mid(39, 54).trimmed();
+        home.close();
+        return reasons;
+    }
+    if (window.startsWith(u"TfrmExp")) {
+        const std::unique_ptr<ExportView> view = makeView(window);
+        view->show();
+        const QStringList reasons = gridReasons(*view);
+        view->close();
+        return reasons;
+    }
+    const std::unique_ptr<SummaryWindow> summary = makeSummary(window);
+    QStringList reasons;
+    test::runModal(*m_platform, *summary, [&] {
+        if (auto* search = qobject_cast<TfrmTrovaScadenze*>(summary.get())) {
+            search->txtCausale->setText(criterion);
+            search->btnCercaClick();
+        }
+        for (const SummaryEntry& entry : summary->panContainer->lstRecords->lines().entries())
+            reasons << entry.line.mid(39, 54).trimmed();
+    });
+    return reasons;
+}
+
+void TestReliability::damagedRecordsHideNoCard_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("criterion");  // of the search, in Causale
+    QTest::addColumn<QStringList>("reasons");
+    const QString a = QStringLiteral("Rata mutuo");
+    const QString b = QStringLiteral("Bollo auto");
+    const QString c = QStringLiteral("Assicurazione");
+    const QString blank;
+    const QString ff = ffReason.left(54);
+    QTest::newRow("home, imminent in file order") << "TfrmAvvio" << "" << QStringList{a, c};
+    QTest::newRow("to fulfil") << "TfrmConfermati" << "" << QStringList{a, c};
+    QTest::newRow("expired") << "TfrmScaduti" << "" << QStringList{a};
+    QTest::newRow("fulfilled") << "TfrmAssolti" << "" << QStringList{b};
+    QTest::newRow("search without criteria: every record")
+        << "TfrmTrovaScadenze" << "" << QStringList{blank, blank, blank, blank, b, a, c, ff};
+    QTest::newRow("search by reason") << "TfrmTrovaScadenze" << "A" << QStringList{b, a, c};
+    QTest::newRow("export, whole archive: every record in order")
+        << "TfrmExpScadenzario" << "" << QStringList{a, blank, blank, b, blank, c, blank, ffReason};
+    QTest::newRow("export, imminent") << "TfrmExpImminenti" << "" << QStringList{a, c};
+    QTest::newRow("export, day 05/03/2014") << "TfrmExpGiornaliere" << "" << QStringList{a};
+    QTest::newRow("export, month 03/2014") << "TfrmExpMensili" << "" << QStringList{b, a, c};
+}
+
+// Records of zeros, of 0xFF bytes and a cut-off tail neither stop a list nor
+// hide the good cards after them; nothing is reported and nothing written.
+void TestReliability::damagedRecordsHideNoCard()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, criterion);
+    const QByteArray archive = damagedArchive();
+    QFile file(m_platform->archive());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(archive);
+    file.close();
+
+    QTEST(listedReasons(window, criterion), "reasons");
+    QVERIFY(m_platform->messages.shown.isEmpty());
+    QCOMPARE(readBytes(m_platform->archive()), archive);
+}
+
+// The editor walks over the damaged records as over empty cards, and a new
+// card goes after the last whole record, in place of the cut-off tail.
+void TestReliability::damagedRecordsInTheEditor()
+{
+    const QByteArray archive = damagedArchive();
+    QFile file(m_platform->archive());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(archive);
+    file.close();
+    TfrmArchivio_Scadenze editor;
+    editor.show();
+
+    editor.cmdPrimo->click();
+    editor.cmdAvanti->click();
+    QCOMPARE(editor.lblPosizione->text(), QStringLiteral("2"));
+    QCOMPARE(editor.txtCausale->text(), QString());
+    editor.cmdUltimo->click();
+    QCOMPARE(editor.lblPosizione->text(), QStringLiteral("8"));
+    QCOMPARE(editor.txtCausale->text(), ffReason.left(editor.txtCausale->maxLength()));
+    QVERIFY(messages().isEmpty());
+
+    editor.cmdNuovo->click();
+    editor.txtData->setText(QStringLiteral("12/03/2014"));
+    editor.txtTipologia->setText(QStringLiteral("Pagamento"));
+    editor.txtCausale->setText(QStringLiteral("Nuova"));
+    editor.cmdSalva->click();
+    QCOMPARE(messages().size(), 1);
+    QCOMPARE(messages().front().first, MessageKind::Information);
+    QCOMPARE(editor.lblPosizione->text(), QStringLiteral("9"));
+    const QByteArray after = readBytes(m_platform->archive());
+    QCOMPARE(after.size(), 9 * recordSize);
+    QCOMPARE(after.left(8 * recordSize), archive.left(8 * recordSize));
+    QCOMPARE(decodeRecord(after.constData() + 8 * recordSize).Causale, QStringLiteral("Nuova"));
+    editor.hide();
+}
+
+void TestReliability::programFolderCannotHoldFiles_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<ShownMessages>("expected");
+    const ShownMessages none;
+    const ShownMessages editorFailure = {{MessageKind::Error, MsgArchivioInaccessibile}};
+    QTest::newRow("home window: empty list, silence") << "home" << none;
+    QTest::newRow("editor: saving a new card") << "save" << editorFailure;
+    QTest::newRow("editor: first card") << "first" << editorFailure;
+    QTest::newRow("summary: empty list, silence") << "summary" << none;
+    QTest::newRow("search") << "search" << ShownMessages{{MessageKind::Plain, MsgArchivioInaccessibile}};
+    QTest::newRow("export view: empty grid, silence") << "view" << none;
+    QTest::newRow("export") << "export" << ShownMessages{{MessageKind::Plain, MsgEsportazioneImpossibile}};
+}
+
+// The program runs from a folder that cannot exist (its parent is a file):
+// every action ends in its message or in silence, and nothing is made.
+void TestReliability::programFolderCannotHoldFiles()
+{
+    QFETCH(QString, action);
+    const QString blocker = QDir(m_platform->directory()).filePath(QStringLiteral("un_file"));
+    QFile file(blocker);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("resta");
+    file.close();
+    memora::platform().directory = std::make_unique<UnusableDirectory>(blocker + QStringLiteral("/memora"));
+
+    if (action == u"home") {
+        TfrmAvvio home;
+        home.show();
+        QCOMPARE(home.lstRecords->lines().rowCount(), 0);
+        QCOMPARE(m_platform->sound.plays, 0);
+        home.close();
+    } else if (action == u"save" || action == u"first") {
+        TfrmArchivio_Scadenze editor;
+        editor.show();
+        editor.txtData->setText(QStringLiteral("12/03/2014"));
+        editor.txtTipologia->setText(QStringLiteral("Pagamento"));
+        editor.txtCausale->setText(QStringLiteral("Rata"));
+        (action == u"save" ? editor.cmdSalva : editor.cmdPrimo)->click();
+        QCOMPARE(editor.lblPosizione->text(), QString());
+        QCOMPARE(editor.txtCausale->text(), QStringLiteral("Rata"));
+        editor.hide();
+    } else if (action == u"summary" || action == u"search") {
+        QCOMPARE(listedReasons(action == u"summary" ? "TfrmConfermati" : "TfrmTrovaScadenze", {}), QStringList());
+    } else {
+        TfrmExpScadenzario view;
+        view.show();
+        QCOMPARE(view.grid().rowCount(), 0);
+        if (action == u"export")
+            view.cmdEsporta->click();
+        QVERIFY(m_platform->desktop.opened.isEmpty());
+        view.close();
+    }
+    QTEST(messages(), "expected");
+    QVERIFY(QFileInfo(blocker).isFile());
+    QCOMPARE(readBytes(blocker), QByteArray("resta"));
+}
+
+void TestReliability::alertSoundThatIsNoSound_data()
+{
+    QTest::addColumn<QByteArray>("content");  // of Avviso.mp3; empty: none there
+    QTest::addColumn<bool>("directory");      // a directory named Avviso.mp3
+    QTest::newRow("missing") << QByteArray() << false;
+    QTest::newRow("a directory by that name") << QByteArray() << true;
+    QTest::newRow("empty file") << QByteArray("") << false;
+    QTest::newRow("text") << QByteArray("Questo non \xe8 un suono.\n") << false;
+    QTest::newRow("an MP3 frame header and noise")
+        << (QByteArray("\xff\xfb\x90\x64") + QByteArray(4096, char(0xA5))) << false;
+}
+
+// With the program's real sound player, a sound file that is missing or is
+// not audio means silence: the list and the pictures are those of the
+// archive, no message is shown, and closing the window stops what there is.
+void TestReliability::alertSoundThatIsNoSound()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, directory);
+    memora::platform().sound = std::move(makeSystemPlatform()->sound);
+    const QString sound = QDir(m_platform->directory()).filePath(QStringLiteral("Avviso.mp3"));
+    if (directory) {
+        QVERIFY(QDir().mkdir(sound));
+    } else if (!content.isNull()) {
+        QFile file(sound);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    writeArchive(m_platform->archive(), {makeCard("05/03/2014"), makeCard("01/03/2014", "0", flagFulfilled)});
+
+    TfrmAvvio home;
+    home.show();
+    for (int round = 0; round < 50; ++round)
+        QCoreApplication::processEvents();
+    QCOMPARE(home.lstRecords->lines().rowCount(), 1);
+    QVERIFY(home.imgPresenti->isVisibleTo(&home));
+    home.close();
+    QVERIFY(m_platform->messages.shown.isEmpty());
+    QCOMPARE(readBytes(m_platform->archive()).size(), 2 * recordSize);
+}
+
+// The device fills while the spreadsheet file is written: the user reads the
+// failure message, is not offered to open the file, and the view keeps its
+// rows; the archive is not touched.
+void TestReliability::exportFailingPartWay()
+{
+    QList<TSchedaScadenza> cards;
+    for (int i = 0; i < 300; ++i)
+        cards << reasonCard("05/03/2014", "0", flagPending, QStringLiteral("Rata %1").arg(i));
+    writeArchive(m_platform->archive(), cards);
+    const QByteArray archive = readBytes(m_platform->archive());
+    TfrmExpScadenzario view;
+    view.show();
+    QCOMPARE(view.grid().rowCount(), 300);
+
+    rlimit saved{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = saved;
+    limited.rlim_cur = 10000;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    view.cmdEsporta->click();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    QCOMPARE(messages(), ShownMessages({{MessageKind::Plain, MsgEsportazioneImpossibile}}));
+    QCOMPARE(m_platform->messages.questions, QStringList(MsgEsportaAdesso));
+    QVERIFY(m_platform->desktop.opened.isEmpty());
+    QCOMPARE(view.grid().rowCount(), 300);
+    QVERIFY(QFileInfo(QDir(m_platform->directory()).filePath(QStringLiteral("Riepilogo_Scadenze.xls"))).size() <= 10000);
+    QCOMPARE(readBytes(m_platform->archive()), archive);
+    view.close();
+}
+
+// Copies of the program share one archive: three append, two overwrite cards
+// chosen at random with a new version of themselves, two read the whole
+// archive over and over. Every card each of them reads is one whole version
+// of itself; afterwards every appended card is there exactly once, whole.
+void TestReliability::sharedFolderStress()
+{
+    constexpr int seeded = 20;
+    constexpr int appenders = 3;
+    constexpr int appendsEach = 200;
+    constexpr int overwritesEach = 5000;
+    constexpr int scansEach = 100;
+    const QString path = m_platform->archive();
+    QSet<QString> expected;
+    {
+        ArchiveFile archive(path);
+        for (int i = 0; i < seeded; ++i) {
+            const QString tag = QStringLiteral("s-%1").arg(i);
+            archive.append(test::stressCard(tag, 0));
+            expected.insert(tag);
+        }
+    }
+    for (int id = 0; id < appenders; ++id)
+        for (int i = 0; i < appendsEach; ++i)
+            expected.insert(QStringLiteral("a%1-%2").arg(id).arg(i));
+
+    struct Role {
+        const char* name;
+        int copies;
+        int count;
+    };
+    QList<QProcess*> drivers;
+    for (const Role& role : {Role{"append", appenders, appendsEach}, Role{"overwrite", 2, overwritesEach},
+                             Role{"scan", 2, scansEach}}) {
+        for (int id = 0; id < role.copies; ++id) {
+            auto* driver = new QProcess(this);
+            driver->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+            driver->start(QStringLiteral(STRESS_DRIVER),
+                          {path, QString::fromLatin1(role.name), QString::number(id), QString::number(role.count)});
+            drivers << driver;
+        }
+    }
+    for (QProcess* driver : drivers) {
+        const bool finished = driver->waitForFinished(120000);
+        if (!finished)
+            driver->kill();
+        QVERIFY2(finished, qPrintable(driver->arguments().join(u' ')));
+        QVERIFY2(driver->exitStatus() == QProcess::NormalExit && driver->exitCode() == 0,
+                 qPrintable(driver->arguments().join(u' ') + QStringLiteral(": exit %1").arg(driver->exitCode())));
+    }
+
+    const QByteArray bytes = readBytes(path);
+    QCOMPARE(bytes.size(), qsizetype(expected.size()) * recordSize);
+    QSet<QString> found;
+    for (qsizetype at = 0; at < bytes.size(); at += recordSize) {
+        const TSchedaScadenza card = decodeRecord(bytes.constData() + at);
+        QVERIFY2(test::isWholeStressCard(card), qPrintable(card.Causale));
+        QVERIFY2(!found.contains(card.Causale), qPrintable(card.Causale));
+        found.insert(card.Causale);
+    }
+    QCOMPARE(found, expected);
+}
+
+QTEST_MAIN(TestReliability)
+#include "tst_reliability.moc"
