@@ -92,7 +92,8 @@ int main(int argc, char* argv[])
         printRow(cards, QStringLiteral("plain sequential read (floor)"), floor, floor);
         const QDate day = platform.clock.day;
         printRow(cards, QStringLiteral("scan: Imminente + RigaRiepilogo"), timeBest([&] {
-                     summaryLines(path, [day](const TSchedaScadenza& card) { return Imminente(card, day); });
+                     summaryLines(path, {ImminenteFields,
+                                         [day](const TSchedaScadenza& card) { return Imminente(card, day); }});
                  }), floor);
         for (const bench::WindowMeasure& measure : bench::windowMeasures()) {
             if (measure.prepare)

@@ -116,19 +116,14 @@ void loadWholeArchive(ExportGridModel& grid, const QString& path)
     grid.setRows(std::move(rows));
 }
 
-void loadFilteredCards(ExportGridModel& grid, const QString& path,
-                       const std::function<bool(const TSchedaScadenza&)>& belongs)
+void loadFilteredCards(ExportGridModel& grid, const QString& path, const CardFilter& filter)
 {
     std::vector<GridRow> rows;
     bool complete = true;
     try {
-        ArchiveFile archive(path);
-        TSchedaScadenza card;
-        while (!archive.atEnd()) {
-            archive.readNextInto(card);
-            if (belongs(card))
-                rows.push_back(gridRowOf(card, int(rows.size()) + 1));
-        }
+        scanArchive(path, filter, FieldSet::all(), [&rows](const TSchedaScadenza& card, int) {
+            rows.push_back(gridRowOf(card, int(rows.size()) + 1));
+        });
     } catch (const ArchiveError&) {
         complete = false;
     }

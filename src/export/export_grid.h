@@ -5,6 +5,7 @@
 #pragma once
 
 #include "archive/card_record.h"
+#include "rules/card_scan.h"
 
 #include <QAbstractTableModel>
 #include <QString>
@@ -75,11 +76,10 @@ private:
 // ends the loading there, and the rows after it stay blank.
 void loadWholeArchive(ExportGridModel& grid, const QString& path);
 
-// The cards of the archive at path that pass belongs, numbered 1, 2, ... in
+// The cards of the archive at path that filter keeps, numbered 1, 2, ... in
 // archive order, then ordered by ChiaveDataOra. A failure to open or read ends
 // the loading there: the rows found stay, unordered.
-void loadFilteredCards(ExportGridModel& grid, const QString& path,
-                       const std::function<bool(const TSchedaScadenza&)>& belongs);
+void loadFilteredCards(ExportGridModel& grid, const QString& path, const CardFilter& filter);
 
 // Reorders whole rows so that column is ascending, comparing its texts
 // case-insensitively with the collation of the user's locale. Rows with

@@ -151,9 +151,9 @@ void TestRules::scanSkipsUnreadableCards()
     TSchedaScadenza damaged = makeCard(QStringLiteral("01/03/2014"), QString());
     writeArchive(platform.archive(), {makeCard("01/03/2014"), makeCard("02/03/2014"), damaged,
                                       makeCard("03/03/2014"), makeCard("01/03/2030")});
-    const SummaryScan scan = summaryLines(platform.archive(), [](const TSchedaScadenza& card) {
-        return Imminente(card, fixedToday);
-    });
+    const SummaryScan scan = summaryLines(platform.archive(), {ImminenteFields, [](const TSchedaScadenza& card) {
+                                              return Imminente(card, fixedToday);
+                                          }});
     QVERIFY(scan.complete);
     QCOMPARE(int(scan.entries.size()), 3);
     QCOMPARE(scan.entries[0].cardNumber, 1);
@@ -165,7 +165,7 @@ void TestRules::scanSkipsUnreadableCards()
 void TestRules::scanOfMissingArchiveCreatesIt()
 {
     test::FakePlatform platform;
-    const SummaryScan scan = summaryLines(platform.archive(), [](const TSchedaScadenza&) { return true; });
+    const SummaryScan scan = summaryLines(platform.archive(), {{}, [](const TSchedaScadenza&) { return true; }});
     QVERIFY(scan.complete);
     QVERIFY(scan.entries.empty());
     QVERIFY(QFile::exists(platform.archive()));
