@@ -212,6 +212,14 @@ void TestListCore::search()
         if (search.matches(searchArchive[k]))
             matched << k;
     QTEST(matched, "cards");
+    // The scan decodes only the fields of the criteria given, and finds the same.
+    test::FakePlatform platform;
+    test::writeArchive(platform.archive(), searchArchive);
+    QList<int> scanned;
+    const CardFilter filter{search.reads(), [&search](const TSchedaScadenza& card) { return search.matches(card); }};
+    for (const SummaryEntry& entry : summaryLines(platform.archive(), filter).entries)
+        scanned << entry.cardNumber - 1;
+    QTEST(scanned, "cards");
 }
 
 void TestListCore::readCardAsItStandsNow()
