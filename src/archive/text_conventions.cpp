@@ -47,7 +47,22 @@ QString foldAZ(QStringView text)
     return folded;
 }
 
-QString formatDate(QDate date) { return date.toString(QStringLiteral("dd/MM/yyyy")); }
+// Written digit by digit: the day and month views compare every card's date
+// with the chosen day's.
+QString formatDate(QDate date)
+{
+    int year, month, day;
+    date.getDate(&year, &month, &day);
+    if (!date.isValid() || year < 1 || year > 9999)
+        return date.toString(QStringLiteral("dd/MM/yyyy"));
+    const char16_t text[] = {
+        char16_t(u'0' + day / 10),  char16_t(u'0' + day % 10),          u'/',
+        char16_t(u'0' + month / 10), char16_t(u'0' + month % 10),        u'/',
+        char16_t(u'0' + year / 1000), char16_t(u'0' + year / 100 % 10),
+        char16_t(u'0' + year / 10 % 10), char16_t(u'0' + year % 10),
+    };
+    return QString(reinterpret_cast<const QChar*>(text), 10);
+}
 
 std::optional<QDate> parseDate(QStringView text)
 {
