@@ -22,14 +22,41 @@ static_assert(std::size(columnFields) == colNote);
 
 }  // namespace
 
+GridRow::GridRow(int number, const std::array<QStringView, textColumns>& texts) : number(number)
+{
+    qsizetype size = 0;
+    for (const QStringView text : texts)
+        size += text.size();
+    m_texts.reserve(size);
+    for (int k = 0; k < textColumns; ++k) {
+        m_texts += texts[std::size_t(k)];
+        m_ends[std::size_t(k)] = int(m_texts.size());
+    }
+}
+
+QStringView GridRow::text(int column) const
+{
+    const int begin = column > 1 ? m_ends[std::size_t(column - 2)] : 0;
+    return QStringView(m_texts).mid(begin, m_ends[std::size_t(column - 1)] - begin);
+}
+
+void GridRow::setText(int column, QStringView text)
+{
+    const int begin = column > 1 ? m_ends[std::size_t(column - 2)] : 0;
+    const int oldSize = m_ends[std::size_t(column - 1)] - begin;
+    m_texts.replace(begin, oldSize, text.data(), text.size());
+    for (int k = column - 1; k < textColumns; ++k)
+        m_ends[std::size_t(k)] += int(text.size()) - oldSize;
+}
+
 GridRow gridRowOf(const TSchedaScadenza& card, int number)
 {
-    GridRow row;
-    row.number = number;
-    for (int i = 0; i < int(std::size(columnFields)); ++i)
-        row.texts[i] = trimmed(card[columnFields[i]]);
-    row.texts[colCodice - 1] = ChiaveDataOra(card);
-    return row;
+    std::array<QStringView, GridRow::textColumns> texts;
+    for (std::size_t i = 0; i < std::size(columnFields); ++i)
+        texts[i] = trimmedView(card[columnFields[i]]);
+    const QString key = ChiaveDataOra(card);
+    texts[colCodice - 1] = key;
+    return GridRow(number, texts);
 }
 
 ExportGridModel::ExportGridModel(int columns, std::vector<int> editableColumns, QObject* parent)
@@ -58,7 +85,12 @@ QString ExportGridModel::text(int row, int column) const
     const GridRow& cells = m_rows[std::size_t(row)];
     if (column == colNum)
         return cells.number > 0 ? QString::number(cells.number) : QString();
-    return cells.texts[std::size_t(column - 1)];
+    return cells.text(column).toString();
+}
+
+QStringView ExportGridModel::sheetCell(int row, int column) const
+{
+    return m_rows[std::size_t(row)].text(column);
 }
 
 int ExportGridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(m_rows.size()); }
@@ -78,7 +110,7 @@ bool ExportGridModel::setData(const QModelIndex& index, const QVariant& value, i
 {
     if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
         return false;
-    m_rows[std::size_t(index.row())].texts[std::size_t(index.column() - 1)] = value.toString();
+    m_rows[std::size_t(index.row())].setText(index.column(), value.toString());
     emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
     return true;
 }

@@ -46,8 +46,16 @@ QString RigaRiepilogo(const TSchedaScadenza& card)
 
 QString ChiaveDataOra(const TSchedaScadenza& card)
 {
-    const QString data = trimmed(card.Data);
-    return data.mid(6, 4) + data.mid(3, 2) + data.mid(0, 2) + trimmed(card.OreApp) + trimmed(card.MinutiApp);
+    // Built in one string: the filtered views make one key for each card listed.
+    const QStringView data = trimmedView(card.Data);
+    QString key;
+    key.reserve(12);
+    key += data.mid(6, 4);
+    key += data.mid(3, 2);
+    key += data.mid(0, 2);
+    key += trimmedView(card.OreApp);
+    key += trimmedView(card.MinutiApp);
+    return key;
 }
 
 }  // namespace memora
