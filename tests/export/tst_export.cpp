@@ -585,6 +585,10 @@ void TestExport::ordering_data()
         << QStringList{"201403010800", "20140315", "201403150800", "201403150930"};
     QTest::newRow("case ignored") << QStringList{"banana", "Ciliegia", "avocado"}
                                   << QStringList{"avocado", "banana", "Ciliegia"};
+    QTest::newRow("date-time keys, a shorter one among them")
+        << QStringList{"201403101000", "2014031009", "9", "", "201403091200", "201403101000"}
+        << QStringList{"", "201403091200", "2014031009", "201403101000", "201403101000", "9"};
+    QTest::newRow("digits and a letter") << QStringList{"20", "1b", "1A", "3"} << QStringList{"1A", "1b", "20", "3"};
     QTest::newRow("accents with their letter") << QStringList{"zeta", "\u00e8ra", "Enna", "alba"}
                                                << QStringList{"alba", "Enna", "\u00e8ra", "zeta"};
 }
