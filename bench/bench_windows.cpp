@@ -1,16 +1,24 @@
 #include "bench_windows.h"
 
 #include "app/home_window.h"
+#include "app/program.h"
 #include "export/export_grid.h"
 #include "export/export_view.h"
 #include "export/spreadsheet_file.h"
 #include "platform/platform.h"
+#include "print/list_template.h"
+#include "print/report_layout.h"
+#include "print/report_painter.h"
+#include "rules/card_rules.h"
+#include "rules/card_scan.h"
 #include "summaries/search_window.h"
 #include "summaries/status_summaries.h"
 #include "summaries/summary_panel.h"
 
 #include <QDir>
+#include <QImage>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 
@@ -58,13 +66,45 @@ void searchAndFind(const QString& causale)
     search.panContainer->btnTrova->click();
 }
 
+// Lays the lines out as the list report and paints its first page, as the
+// preview shows it first.
+void layOutListReport(const QStringList& lines)
+{
+    ReportTemplate report = listTemplate();
+    fillListTemplate(report, QStringLiteral("Riepilogo scadenze imminenti"), lines);
+    const ReportDocument document = layoutReport(report, today());
+    QImage page(1123, 794, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    paintPage(document.pages.front(), painter, 4.0, QPointF(40, 40));
+}
+
+// The home window's list, whose Stampa prints the list report.
+QStringList imminentLines()
+{
+    const QDate day = today();
+    QStringList lines;
+    for (SummaryEntry& entry :
+         summaryLines(archiveFile(), {ImminenteFields, [day](const TSchedaScadenza& card) {
+                                          return Imminente(card, day);
+                                      }})
+             .entries)
+        lines.append(std::move(entry.line));
+    return lines;
+}
+
 }  // namespace
 
 std::vector<WindowMeasure> windowMeasures()
 {
     // The whole-archive view the export measure writes out, loaded once.
     auto exportSource = std::make_shared<std::unique_ptr<TfrmExpScadenzario>>();
+    auto reportLines = std::make_shared<QStringList>();
     return {
+        {QStringLiteral("start: every window made, home painted"), [] {
+             Program program;
+             showAndPaint(program.home());
+         }},
         {QStringLiteral("home window: created, filled, painted"), [] {
              TfrmAvvio home;
              showAndPaint(home);
@@ -90,12 +130,15 @@ std::vector<WindowMeasure> windowMeasures()
          [exportSource] {
              *exportSource = std::make_unique<TfrmExpScadenzario>();
              (*exportSource)->show();
-         }},
+         },
+         [exportSource] { exportSource->reset(); }},
         {QStringLiteral("to fulfil: loaded, sorted, painted"), [] { openSummary<TfrmConfermati>(); }},
         {QStringLiteral("expired: loaded, sorted, painted"), [] { openSummary<TfrmScaduti>(); }},
         {QStringLiteral("fulfilled: loaded, sorted, painted"), [] { openSummary<TfrmAssolti>(); }},
         {QStringLiteral("search, all cards, and a Trova"), [] { searchAndFind(QString()); }},
         {QStringLiteral("search by Causale, and a Trova"), [] { searchAndFind(QStringLiteral("RATA")); }},
+        {QStringLiteral("list report of the home list laid out"), [reportLines] { layOutListReport(*reportLines); },
+         [reportLines] { *reportLines = imminentLines(); }, [reportLines] { reportLines->clear(); }},
     };
 }
 

@@ -14,6 +14,8 @@ struct WindowMeasure {
     std::function<void()> run;
     // Runs once before the timed runs, untimed: builds what run works on.
     std::function<void()> prepare = {};
+    // Runs once after the timed runs: lets go of what prepare built.
+    std::function<void()> finish = {};
 };
 
 std::vector<WindowMeasure> windowMeasures();

@@ -30,11 +30,16 @@ const QColor crimson(200, 30, 45);
 const QString presentText = QStringLiteral("Ci sono scadenze!");
 const QString absentText = QStringLiteral("Non ci sono scadenze!");
 
+CardFilter imminentCards(QDate day)
+{
+    return {ImminenteFields, [day](const TSchedaScadenza& card) { return Imminente(card, day); }};
+}
+
 // The number of imminent cards, from a scan of its own. Throws ArchiveError.
 int countImminent(const QString& path, QDate day)
 {
     int count = 0;
-    scanArchive(path, [&](const TSchedaScadenza& card, int) { count += Imminente(card, day) ? 1 : 0; });
+    scanArchive(path, imminentCards(day), {}, [&count](const TSchedaScadenza&, int) { ++count; });
     return count;
 }
 
@@ -171,9 +176,7 @@ void TfrmAvvio::showImminentState(bool present)
 
 void TfrmAvvio::btnCaricaListaClick()
 {
-    const QDate day = today();
-    lstRecords->lines().setEntries(
-        summaryLines(archiveFile(), [day](const TSchedaScadenza& card) { return Imminente(card, day); }).entries);
+    lstRecords->lines().setEntries(summaryLines(archiveFile(), imminentCards(today())).entries);
 }
 
 void TfrmAvvio::FormShow()

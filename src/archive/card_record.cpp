@@ -55,18 +55,17 @@ int usedLength(const char* bytes, Field field)
 }
 }  // namespace
 
-QString decodeField(const char* bytes, Field field)
-{
-    return fromWindows1252(QByteArrayView(bytes + fieldOffset(field) + 1, usedLength(bytes, field)));
-}
-
-void decodeRecordInto(const char* bytes, TSchedaScadenza& card)
+void decodeFieldsInto(const char* bytes, FieldSet fields, TSchedaScadenza& card)
 {
     for (int i = 0; i < fieldCount; ++i) {
         const Field field = Field(i);
-        decodeWindows1252Into(QByteArrayView(bytes + fieldOffset(field) + 1, usedLength(bytes, field)), card[field]);
+        if (fields.contains(field))
+            decodeWindows1252Into(QByteArrayView(bytes + fieldOffset(field) + 1, usedLength(bytes, field)),
+                                  card[field]);
     }
 }
+
+void decodeRecordInto(const char* bytes, TSchedaScadenza& card) { decodeFieldsInto(bytes, FieldSet::all(), card); }
 
 TSchedaScadenza decodeRecord(const char* bytes)
 {

@@ -10,6 +10,8 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
+#include <initializer_list>
 
 namespace memora {
 
@@ -30,13 +32,16 @@ constexpr std::array<int, fieldCount> fieldCapacities = {
 
 constexpr int fieldCapacity(Field field) { return fieldCapacities[static_cast<int>(field)]; }
 
-constexpr int fieldOffset(Field field)
-{
-    int offset = 0;
-    for (int i = 0; i < static_cast<int>(field); ++i)
-        offset += 1 + fieldCapacities[i];
-    return offset;
-}
+// The byte offset of each field's length byte, worked out once at compile
+// time: a scan looks them up for every field of every record.
+constexpr std::array<int, fieldCount> fieldOffsets = [] {
+    std::array<int, fieldCount> offsets {};
+    for (int i = 1; i < fieldCount; ++i)
+        offsets[i] = offsets[i - 1] + 1 + fieldCapacities[i - 1];
+    return offsets;
+}();
+
+constexpr int fieldOffset(Field field) { return fieldOffsets[static_cast<int>(field)]; }
 
 constexpr int recordSize = fieldOffset(Field::Assolto) + 1 + fieldCapacity(Field::Assolto);
 static_assert(recordSize == 1265, "a card record is 1265 bytes");
@@ -47,6 +52,31 @@ static_assert(fieldOffset(Field::Assolto) == 1262);
 // The fulfilled flag's two values.
 inline const QString flagFulfilled = QStringLiteral("S\u00ec");
 inline const QString flagPending = QStringLiteral("No");
+
+// Some of a record's fields: a scan decodes the few fields a rule reads and
+// the rest of a card only when the rule keeps it.
+class FieldSet {
+public:
+    constexpr FieldSet() = default;
+    constexpr FieldSet(std::initializer_list<Field> fields)
+    {
+        for (const Field field : fields)
+            m_bits |= bit(field);
+    }
+    static constexpr FieldSet all() { return FieldSet((1u << fieldCount) - 1); }
+
+    constexpr bool contains(Field field) const { return (m_bits & bit(field)) != 0; }
+    constexpr FieldSet operator|(FieldSet other) const { return FieldSet(m_bits | other.m_bits); }
+    // The fields of this set that are not in other.
+    constexpr FieldSet operator-(FieldSet other) const { return FieldSet(m_bits & ~other.m_bits); }
+    constexpr bool operator==(FieldSet other) const { return m_bits == other.m_bits; }
+
+private:
+    constexpr explicit FieldSet(std::uint32_t bits) : m_bits(bits) {}
+    static constexpr std::uint32_t bit(Field field) { return 1u << static_cast<int>(field); }
+
+    std::uint32_t m_bits = 0;
+};
 
 // One card as text, the names as the archive gives them.
 struct TSchedaScadenza {
@@ -70,8 +100,9 @@ TSchedaScadenza decodeRecord(const char* bytes);
 // so a scan of many records allocates nothing per record.
 void decodeRecordInto(const char* bytes, TSchedaScadenza& card);
 
-// Decodes one field only, for scans that look at a few fields first.
+// Decodes only the fields in fields into card, reusing their storage; every
+// other field of card keeps the text it held.
 // REQUIRES: bytes points at recordSize bytes.
-QString decodeField(const char* bytes, Field field);
+void decodeFieldsInto(const char* bytes, FieldSet fields, TSchedaScadenza& card);
 
 }  // namespace memora

@@ -50,12 +50,19 @@ constexpr std::array<char16_t, 256> decodeTable = [] {
     return table;
 }();
 
+// A scan decodes every field of every record: the size is set only when it
+// changes and the bytes are read through plain pointers.
 void decodeWindows1252Into(QByteArrayView bytes, QString& text)
 {
-    text.resize(bytes.size());
+    const qsizetype size = bytes.size();
+    if (text.size() != size)
+        text.resize(size);
+    if (size == 0)
+        return;
     char16_t* out = reinterpret_cast<char16_t*>(text.data());
-    for (qsizetype i = 0; i < bytes.size(); ++i)
-        out[i] = decodeTable[static_cast<unsigned char>(bytes[i])];
+    const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+    for (qsizetype i = 0; i < size; ++i)
+        out[i] = decodeTable[in[i]];
 }
 
 QString fromWindows1252(QByteArrayView bytes)

@@ -1,10 +1,12 @@
 // The export views' grid: one card per row, one field per column, plain texts
 // that keep no link to the card they came from. A table model, so a grid of a
 // hundred thousand rows fills, orders and paints at once; the spreadsheet
-// writer reads its rows through the same model.
+// writer reads the same rows' texts in place.
 #pragma once
 
 #include "archive/card_record.h"
+#include "export/spreadsheet_file.h"
+#include "rules/card_scan.h"
 
 #include <QAbstractTableModel>
 #include <QString>
@@ -34,16 +36,30 @@ constexpr GridColumn gridColumns[gridColumnCountMax] = {
 };
 
 // One grid row: the number shown in column 0 (0 for a blank row) and the
-// texts of columns 1 to 14.
-struct GridRow {
+// texts of columns 1 to 14. The texts are held end to end in one string, so a
+// row is one allocation: a grid of a million rows fills, and lets go, at once.
+class GridRow {
+public:
+    static constexpr int textColumns = gridColumnCountMax - 1;
+
+    GridRow() = default;
+    // texts[k] is the text of column k + 1.
+    GridRow(int number, const std::array<QStringView, textColumns>& texts);
+
     int number = 0;
-    std::array<QString, gridColumnCountMax - 1> texts;
+    // REQUIRES: 1 <= column <= textColumns.
+    QStringView text(int column) const;
+    void setText(int column, QStringView text);
+
+private:
+    QString m_texts;
+    std::array<int, textColumns> m_ends {};  // where each column's text ends in m_texts
 };
 
 // A card's row: its trimmed fields in the columns' order and its ChiaveDataOra.
 GridRow gridRowOf(const TSchedaScadenza& card, int number);
 
-class ExportGridModel : public QAbstractTableModel {
+class ExportGridModel : public QAbstractTableModel, public SheetRows {
     Q_OBJECT
 public:
     // columns is 14 (whole archive) or 15 (filtered views); the cells of the
@@ -64,6 +80,9 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
+    int sheetRowCount() const override { return rowCount(); }
+    QStringView sheetCell(int row, int column) const override;
+
 private:
     int m_columns;
     std::vector<int> m_editable;
@@ -75,11 +94,10 @@ private:
 // ends the loading there, and the rows after it stay blank.
 void loadWholeArchive(ExportGridModel& grid, const QString& path);
 
-// The cards of the archive at path that pass belongs, numbered 1, 2, ... in
+// The cards of the archive at path that filter keeps, numbered 1, 2, ... in
 // archive order, then ordered by ChiaveDataOra. A failure to open or read ends
 // the loading there: the rows found stay, unordered.
-void loadFilteredCards(ExportGridModel& grid, const QString& path,
-                       const std::function<bool(const TSchedaScadenza&)>& belongs);
+void loadFilteredCards(ExportGridModel& grid, const QString& path, const CardFilter& filter);
 
 // Reorders whole rows so that column is ascending, comparing its texts
 // case-insensitively with the collation of the user's locale. Rows with

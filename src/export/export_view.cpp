@@ -29,6 +29,7 @@ struct ExportViewTraits {
     int gridColumns;                               // 14: columns 0 to 13; 15: 0 to 14
     std::vector<int> editableColumns;
     bool (*belongs)(const TSchedaScadenza&, QDate);  // nullptr: every card, in archive order
+    FieldSet reads;                                // the fields belongs reads
     bool ruleOnChosenDay;                          // else the rule takes today
     SpreadsheetSheet sheet;
     HelpTopicId helpTopic;
@@ -50,22 +51,22 @@ const ExportViewTraits& traitsOf(ExportViewKind kind)
 {
     static const std::array<ExportViewTraits, 4> table = {{
         {"TfrmExpScadenzario", QStringLiteral(" Esportazione archivio scadenze"), art::excelBanner(), 14,
-         {colDettagli, colContatto, colTel}, nullptr, false,
+         {colDettagli, colContatto, colTel}, nullptr, {}, false,
          {QStringLiteral("Riepilogo_Scadenze.xls"), QStringLiteral("Riepilogo Scadenze"), 13},
          HelpTopicId::Esportazione},
         {"TfrmExpImminenti", QStringLiteral(" Scadenze imminenti"),
          art::deadlinesBanner(QStringLiteral("Scadenze imminenti")), 15,
-         {colDettagli, colContatto, colCel, colCodice}, &Imminente, false,
+         {colDettagli, colContatto, colCel, colCodice}, &Imminente, ImminenteFields, false,
          {QStringLiteral("Scadenze_Imminenti.xls"), QStringLiteral("Scadenze imminenti"), 14},
          HelpTopicId::Visualizzazione},
         {"TfrmExpGiornaliere", QStringLiteral(" Scadenze del giorno"),
          art::deadlinesBanner(QStringLiteral("Scadenze del giorno")), 15,
-         {colDettagli, colContatto, colTel, colCodice}, &DelGiorno, true,
+         {colDettagli, colContatto, colTel, colCodice}, &DelGiorno, DelGiornoFields, true,
          {QStringLiteral("Scadenze_Giornaliere.xls"), QStringLiteral("Scadenze del giorno"), 14},
          HelpTopicId::Visualizzazione},
         {"TfrmExpMensili", QStringLiteral(" Scadenze del mese"),
          art::deadlinesBanner(QStringLiteral("Scadenze del mese")), 15,
-         {colDettagli, colContatto, colTel, colCodice}, &DelMese, true,
+         {colDettagli, colContatto, colTel, colCodice}, &DelMese, DelMeseFields, true,
          {QStringLiteral("Scadenze_Mensili.xls"), QStringLiteral("Scadenze del mese"), 14},
          HelpTopicId::Visualizzazione},
     }};
@@ -203,7 +204,7 @@ void ExportView::FormShow()
     const QDate day = m_traits.ruleOnChosenDay ? m_day : today();
     const auto belongs = m_traits.belongs;
     loadFilteredCards(*m_grid, archiveFile(),
-                      [belongs, day](const TSchedaScadenza& card) { return belongs(card, day); });
+                      {m_traits.reads, [belongs, day](const TSchedaScadenza& card) { return belongs(card, day); }});
 }
 
 void ExportView::cmdEsportaClick() { EsportaGriglia(this, *m_grid, m_traits.sheet); }

@@ -7,7 +7,7 @@
 
 namespace memora {
 
-void EsportaGriglia(QWidget* parent, const QAbstractItemModel& grid, const SpreadsheetSheet& sheet)
+void EsportaGriglia(QWidget* parent, const SheetRows& grid, const SpreadsheetSheet& sheet)
 {
     Messages& messages = *platform().messages;
     if (!messages.ask(parent, MsgEsportaAdesso))

@@ -6,7 +6,6 @@
 
 #include <QString>
 
-class QAbstractItemModel;
 class QWidget;
 
 namespace memora {
@@ -23,6 +22,6 @@ inline const QString MsgEsportazioneImpossibile = QStringLiteral(
 // Asks whether to export; writes the grid's rows, in the order shown, to the
 // sheet's file beside the executable; on a failure shows the message and
 // stops; otherwise offers to open the file with the desktop's program for it.
-void EsportaGriglia(QWidget* parent, const QAbstractItemModel& grid, const SpreadsheetSheet& sheet);
+void EsportaGriglia(QWidget* parent, const SheetRows& grid, const SpreadsheetSheet& sheet);
 
 }  // namespace memora

@@ -3,7 +3,6 @@
 #include "archive/text_conventions.h"
 #include "archive/windows1252.h"
 
-#include <QAbstractItemModel>
 #include <QFile>
 
 #include <algorithm>
@@ -66,7 +65,7 @@ public:
     bool flush()
     {
         const bool written = m_out.write(m_buffer) == m_buffer.size();
-        m_buffer.clear();
+        m_buffer.resize(0);  // keeps its room for the next piece
         return written;
     }
 
@@ -132,12 +131,12 @@ void appendHead(QByteArray& bytes, const SpreadsheetSheet& sheet)
     bytes += "</tr>";
 }
 
-void appendRow(QByteArray& bytes, const QAbstractItemModel& grid, int row, int columns)
+void appendRow(QByteArray& bytes, const SheetRows& grid, int row, int columns)
 {
     bytes += "<tr>";
     for (int column = 1; column <= columns; ++column) {
         bytes += dataCellStart;
-        appendCellText(bytes, grid.index(row, column).data().toString());
+        appendCellText(bytes, grid.sheetCell(row, column));
         bytes += "</td>";
     }
     bytes += "</tr>";
@@ -152,11 +151,11 @@ QByteArray encodeCellText(QStringView text)
     return bytes;
 }
 
-bool writeSpreadsheet(QIODevice& out, const SpreadsheetSheet& sheet, const QAbstractItemModel& grid)
+bool writeSpreadsheet(QIODevice& out, const SpreadsheetSheet& sheet, const SheetRows& grid)
 {
     ChunkedWriter writer(out);
     appendHead(writer.buffer(), sheet);
-    const int rows = grid.rowCount();
+    const int rows = grid.sheetRowCount();
     for (int row = 0; row < rows; ++row) {
         appendRow(writer.buffer(), grid, row, sheet.columns);
         if (!writer.flushIfFull())
@@ -166,7 +165,7 @@ bool writeSpreadsheet(QIODevice& out, const SpreadsheetSheet& sheet, const QAbst
     return writer.flush();
 }
 
-bool writeSpreadsheetFile(const QString& path, const SpreadsheetSheet& sheet, const QAbstractItemModel& grid)
+bool writeSpreadsheetFile(const QString& path, const SpreadsheetSheet& sheet, const SheetRows& grid)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))

@@ -15,7 +15,6 @@
 #include <QString>
 #include <QStringView>
 
-class QAbstractItemModel;
 class QIODevice;
 
 namespace memora {
@@ -48,16 +47,28 @@ struct SpreadsheetSheet {
 // and a character outside Windows-1252 written as "?".
 QByteArray encodeCellText(QStringView text);
 
+// The cell texts a sheet is written from, read row by row as it is written.
+// The export grid is one; asking it for a cell copies and allocates nothing,
+// so a million rows go out without a text made for each of their cells.
+class SheetRows {
+public:
+    virtual ~SheetRows() = default;
+    virtual int sheetRowCount() const = 0;
+    // The text shown in a cell of grid column 1 or later; it stays valid
+    // until the next call.
+    virtual QStringView sheetCell(int row, int column) const = 0;
+};
+
 // Writes the whole document to out, reading the rows from grid as it goes
-// (grid columns 1 to sheet.columns, as display texts). Memory stays the same
+// (grid columns 1 to sheet.columns). Memory stays the same
 // whatever the number of rows. Returns false as soon as a write fails.
 // REQUIRES: out is open for writing; sheet.columns is 13 or 14.
-bool writeSpreadsheet(QIODevice& out, const SpreadsheetSheet& sheet, const QAbstractItemModel& grid);
+bool writeSpreadsheet(QIODevice& out, const SpreadsheetSheet& sheet, const SheetRows& grid);
 
 // Creates the file at path anew (replacing one of that name) and writes the
 // document into it. False when the file cannot be created, in which case an
 // existing file is left as it was, or when a write fails, in which case the
 // part written stays on disk.
-bool writeSpreadsheetFile(const QString& path, const SpreadsheetSheet& sheet, const QAbstractItemModel& grid);
+bool writeSpreadsheetFile(const QString& path, const SpreadsheetSheet& sheet, const SheetRows& grid);
 
 }  // namespace memora

@@ -15,6 +15,14 @@
 
 namespace memora {
 
+// The fields each rule reads, for scans that decode only those (CardFilter).
+constexpr FieldSet ImminenteFields = {Field::Data, Field::Avviso, Field::Assolto};
+constexpr FieldSet DaAssolvereFields = {Field::Assolto};
+constexpr FieldSet ScadutaNonAssoltaFields = {Field::Data, Field::Assolto};
+constexpr FieldSet AssoltaFields = {Field::Assolto};
+constexpr FieldSet DelGiornoFields = {Field::Data};
+constexpr FieldSet DelMeseFields = {Field::Data};
+
 // Due date minus notice days is on or before today, and the flag is "No".
 bool Imminente(const TSchedaScadenza& card, QDate today);
 // The flag is "No".

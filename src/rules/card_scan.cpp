@@ -5,23 +5,28 @@
 
 namespace memora {
 
-void scanArchive(const QString& path, const std::function<void(const TSchedaScadenza&, int)>& visit)
+void scanArchive(const QString& path, const CardFilter& filter, FieldSet shown,
+                 const std::function<void(const TSchedaScadenza&, int)>& visit)
 {
     ArchiveFile archive(path);
+    const FieldSet rest = shown - filter.reads;
     TSchedaScadenza card;
     while (!archive.atEnd()) {
-        archive.readNextInto(card);
+        const char* bytes = archive.readNextBytes();
+        decodeFieldsInto(bytes, filter.reads, card);
+        if (!filter.keeps(card))
+            continue;
+        decodeFieldsInto(bytes, rest, card);
         visit(card, archive.position());
     }
 }
 
-SummaryScan summaryLines(const QString& path, const std::function<bool(const TSchedaScadenza&)>& belongs)
+SummaryScan summaryLines(const QString& path, const CardFilter& filter)
 {
     SummaryScan scan;
     try {
-        scanArchive(path, [&](const TSchedaScadenza& card, int number) {
-            if (belongs(card))
-                scan.entries.push_back({RigaRiepilogo(card), number});
+        scanArchive(path, filter, RigaRiepilogoFields, [&](const TSchedaScadenza& card, int number) {
+            scan.entries.push_back({RigaRiepilogo(card), number});
         });
     } catch (const ArchiveError&) {
         scan.complete = false;

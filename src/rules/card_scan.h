@@ -10,10 +10,21 @@
 
 namespace memora {
 
-// Opens (or creates) the archive at path, hands every card to visit with its
-// card number, in file order, and closes the archive. Throws ArchiveError when
-// the archive cannot be opened or read; the cards visited before stay visited.
-void scanArchive(const QString& path, const std::function<void(const TSchedaScadenza&, int)>& visit);
+// A test on cards and the fields it reads. A scan decodes only those fields
+// of each card before asking, so keeps must read no other field: it would see
+// the text of an earlier card.
+struct CardFilter {
+    FieldSet reads;
+    std::function<bool(const TSchedaScadenza&)> keeps;
+};
+
+// Opens (or creates) the archive at path, hands every card that filter keeps
+// to visit with its card number, in file order, and closes the archive. The
+// card visit sees has the fields of filter.reads and of shown decoded; the
+// others hold no meaning. Throws ArchiveError when the archive cannot be
+// opened or read; the cards visited before stay visited.
+void scanArchive(const QString& path, const CardFilter& filter, FieldSet shown,
+                 const std::function<void(const TSchedaScadenza&, int)>& visit);
 
 // One listed card: its summary line and the card it was built from.
 struct SummaryEntry {
@@ -26,8 +37,8 @@ struct SummaryScan {
     bool complete = true;               // false when the archive failed part way
 };
 
-// The summary lines of the cards that pass belongs, in file order. A failure
+// The summary lines of the cards that filter keeps, in file order. A failure
 // ends the scan and keeps the entries found before it.
-SummaryScan summaryLines(const QString& path, const std::function<bool(const TSchedaScadenza&)>& belongs);
+SummaryScan summaryLines(const QString& path, const CardFilter& filter);
 
 }  // namespace memora

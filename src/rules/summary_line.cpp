@@ -2,15 +2,22 @@
 
 #include "archive/text_conventions.h"
 
+#include <algorithm>
+
 namespace memora {
 
 namespace {
 
-void appendFitted(QString& line, QStringView text, int n)
+// The characters before the mobile number, which is not cut.
+constexpr int fixedWidth = 141;
+
+QChar* put(QChar* out, QStringView text) { return std::copy(text.begin(), text.end(), out); }
+
+// text cut or filled with blanks to n characters.
+QChar* putFitted(QChar* out, QStringView text, int n)
 {
-    const QStringView kept = text.left(n);
-    line += kept;
-    line.resize(line.size() + n - kept.size(), u' ');
+    out = put(out, text.left(n));
+    return std::fill_n(out, n - std::min<qsizetype>(text.size(), n), QChar(u' '));
 }
 
 }  // namespace
@@ -19,25 +26,36 @@ QString fitted(const QString& text, int n) { return (text + QString(n, u' ')).le
 
 QString RigaRiepilogo(const TSchedaScadenza& card)
 {
-    QString line;
-    line.reserve(141 + 30);
-    line += u"Data: ";
-    appendFitted(line, trimmedView(card.Data), 10);
-    line += u"  Ora: ";
-    appendFitted(line, trimmedView(card.Ora), 5);
-    line += u"  Causale: ";
-    appendFitted(line, trimmedView(card.Causale), 54);
-    line += u"  Contatto: ";
-    appendFitted(line, trimmedView(card.Contatto), 30);
-    line += u" Cel. ";
-    line += trimmedView(card.Cel);
+    // Written in place: every scan builds one line for each card it lists.
+    const QStringView cel = trimmedView(card.Cel);
+    QString line(fixedWidth + cel.size(), Qt::Uninitialized);
+    QChar* out = line.data();
+    out = put(out, u"Data: ");
+    out = putFitted(out, trimmedView(card.Data), 10);
+    out = put(out, u"  Ora: ");
+    out = putFitted(out, trimmedView(card.Ora), 5);
+    out = put(out, u"  Causale: ");
+    out = putFitted(out, trimmedView(card.Causale), 54);
+    out = put(out, u"  Contatto: ");
+    out = putFitted(out, trimmedView(card.Contatto), 30);
+    out = put(out, u" Cel. ");
+    out = put(out, cel);
+    Q_ASSERT(out == line.data() + line.size());
     return line;
 }
 
 QString ChiaveDataOra(const TSchedaScadenza& card)
 {
-    const QString data = trimmed(card.Data);
-    return data.mid(6, 4) + data.mid(3, 2) + data.mid(0, 2) + trimmed(card.OreApp) + trimmed(card.MinutiApp);
+    // Built in one string: the filtered views make one key for each card listed.
+    const QStringView data = trimmedView(card.Data);
+    QString key;
+    key.reserve(12);
+    key += data.mid(6, 4);
+    key += data.mid(3, 2);
+    key += data.mid(0, 2);
+    key += trimmedView(card.OreApp);
+    key += trimmedView(card.MinutiApp);
+    return key;
 }
 
 }  // namespace memora

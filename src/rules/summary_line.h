@@ -14,6 +14,8 @@ QString fitted(const QString& text, int n);
 // "Data: " date(10) "  Ora: " time(5) "  Causale: " reason(54)
 // "  Contatto: " contact(30) " Cel. " mobile: 141 characters and the mobile.
 QString RigaRiepilogo(const TSchedaScadenza& card);
+// The fields RigaRiepilogo reads.
+constexpr FieldSet RigaRiepilogoFields = {Field::Data, Field::Ora, Field::Causale, Field::Contatto, Field::Cel};
 
 // Year, month and day of the trimmed date text, then the trimmed hour and
 // minutes; a position beyond the end of a text contributes nothing.

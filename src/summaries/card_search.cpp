@@ -20,4 +20,12 @@ bool CardSearch::matches(const TSchedaScadenza& card) const
                        [&card](const Criterion& c) { return containsFolded(card[c.field], c.folded); });
 }
 
+FieldSet CardSearch::reads() const
+{
+    FieldSet fields;
+    for (const Criterion& criterion : m_given)
+        fields = fields | FieldSet{criterion.field};
+    return fields;
+}
+
 }  // namespace memora

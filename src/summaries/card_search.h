@@ -35,6 +35,8 @@ public:
     // The number of criteria given.
     int given() const { return int(m_given.size()); }
     bool matches(const TSchedaScadenza& card) const;
+    // The fields of the criteria given: all that matches reads.
+    FieldSet reads() const;
 
 private:
     struct Criterion {

@@ -4,12 +4,10 @@ namespace memora {
 
 namespace {
 
-char16_t folded(char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; }
-
 bool matchesAt(QStringView text, qsizetype at, QStringView foldedNeedle)
 {
     for (qsizetype k = 1; k < foldedNeedle.size(); ++k)
-        if (folded(text[at + k].unicode()) != foldedNeedle[k].unicode())
+        if (foldedChar(text[at + k].unicode()) != foldedNeedle[k].unicode())
             return false;
     return true;
 }
@@ -23,7 +21,7 @@ bool containsFolded(QStringView text, QStringView foldedNeedle)
     const char16_t first = foldedNeedle[0].unicode();
     const qsizetype last = text.size() - foldedNeedle.size();
     for (qsizetype at = 0; at <= last; ++at)
-        if (folded(text[at].unicode()) == first && matchesAt(text, at, foldedNeedle))
+        if (foldedChar(text[at].unicode()) == first && matchesAt(text, at, foldedNeedle))
             return true;
     return false;
 }
@@ -34,8 +32,8 @@ bool foldedLess(QStringView a, QStringView b)
     const char16_t* x = a.utf16();
     const char16_t* y = b.utf16();
     for (qsizetype k = 0; k < common; ++k)
-        if (x[k] != y[k] && folded(x[k]) != folded(y[k]))
-            return folded(x[k]) < folded(y[k]);
+        if (x[k] != y[k] && foldedChar(x[k]) != foldedChar(y[k]))
+            return foldedChar(x[k]) < foldedChar(y[k]);
     return a.size() < b.size();
 }
 

@@ -214,9 +214,8 @@ void TfrmTrovaScadenze::btnCercaClick()
     const CardSearch search(criteria);
     lblConta->setText(QString::number(search.given()));
     panContainer->lstRecords->lines().clear();
-    SummaryScan scan = summaryLines(archiveFile(), [&search](const TSchedaScadenza& card) {
-        return search.matches(card);
-    });
+    SummaryScan scan = summaryLines(
+        archiveFile(), {search.reads(), [&search](const TSchedaScadenza& card) { return search.matches(card); }});
     if (!scan.complete) {
         platform().messages->show(this, MessageKind::Plain, MsgArchivioInaccessibile);
         return;

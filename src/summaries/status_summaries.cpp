@@ -18,6 +18,7 @@ namespace {
 const StatusSummary confermati{
     QStringLiteral(" Riepilogo impegni da assolvere"),
     QStringLiteral("IMPEGNI DA ASSOLVERE"),
+    DaAssolvereFields,
     [](const TSchedaScadenza& card, QDate) { return DaAssolvere(card); },
     QStringLiteral("Riepilogo impegni da assolvere"),
 };
@@ -25,6 +26,7 @@ const StatusSummary confermati{
 const StatusSummary scaduti{
     QStringLiteral(" Riepilogo impegni scaduti e non assolti"),
     QStringLiteral("IMPEGNI SCADUTI E NON ASSOLTI"),
+    ScadutaNonAssoltaFields,
     [](const TSchedaScadenza& card, QDate today) { return ScadutaNonAssolta(card, today); },
     QStringLiteral("Riepilogo impegni scaduti e non assolti"),
 };
@@ -32,6 +34,7 @@ const StatusSummary scaduti{
 const StatusSummary assolti{
     QStringLiteral(" Riepilogo impegni assolti"),
     QStringLiteral("IMPEGNI ASSOLTI"),
+    AssoltaFields,
     [](const TSchedaScadenza& card, QDate) { return Assolta(card); },
     QStringLiteral("Riepilogo impegni assolti"),
 };
@@ -40,6 +43,7 @@ const StatusSummary assolti{
 
 StatusSummaryWindow::StatusSummaryWindow(QWidget* owner, CardLoader loadCard, const StatusSummary& summary)
     : SummaryWindow(owner, std::move(loadCard), summary.caption, summary.banner, summary.printTitle),
+      m_reads(summary.reads),
       m_belongs(summary.belongs)
 {
     setTabChain({panContainer->txtTrova, panContainer->lstRecords, panContainer->btnStampa, panContainer->btnTrova,
@@ -59,8 +63,8 @@ void StatusSummaryWindow::FormShow()
 {
     panContainer->resetFind();
     const QDate day = today();
-    const auto belongs = [this, day](const TSchedaScadenza& card) { return m_belongs(card, day); };
-    panContainer->showEntries(summaryLines(archiveFile(), belongs).entries);
+    const CardFilter filter{m_reads, [this, day](const TSchedaScadenza& card) { return m_belongs(card, day); }};
+    panContainer->showEntries(summaryLines(archiveFile(), filter).entries);
     panContainer->txtTrova->setFocus(Qt::OtherFocusReason);
 }
 

@@ -12,6 +12,7 @@ namespace memora {
 struct StatusSummary {
     QString caption;
     QString banner;
+    FieldSet reads;  // the fields belongs reads
     std::function<bool(const TSchedaScadenza&, QDate today)> belongs;
     QString printTitle;
 };
@@ -25,6 +26,7 @@ protected:
 private:
     void FormShow();
 
+    FieldSet m_reads;
     std::function<bool(const TSchedaScadenza&, QDate)> m_belongs;
 };
 

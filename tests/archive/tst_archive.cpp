@@ -35,6 +35,11 @@ private slots:
     void windows1252();
     void everyByteRoundTrips();
     void trimAndFold();
+    void dateText_data();
+    void dateText();
+    void dateWritten();
+    void wholeNumber_data();
+    void wholeNumber();
 
     void missingFileIsCreatedEmpty();
     void trailingFragmentIsNotACard();
@@ -178,6 +183,68 @@ void TestArchive::trimAndFold()
     QCOMPARE(trimmed(QStringLiteral(" a b ")), QStringLiteral("a b"));
     QCOMPARE(trimmed(QStringLiteral("\u00a0x\u00a0")), QStringLiteral("\u00a0x\u00a0"));  // 160 is no blank
     QCOMPARE(foldAZ(QStringLiteral("RATA \u00c8 Zz")), QStringLiteral("rata \u00c8 zz"));
+}
+
+void TestArchive::dateText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QDate>("date");  // invalid: the text is no date
+    QTest::newRow("dd/mm/yyyy")            << "10/03/2014"   << QDate(2014, 3, 10);
+    QTest::newRow("one digit, blanks")     << " 1/3/2014 "   << QDate(2014, 3, 1);
+    QTest::newRow("leap day")              << "29/02/2016"   << QDate(2016, 2, 29);
+    QTest::newRow("impossible day")        << "31/02/2014"   << QDate();
+    QTest::newRow("day zero")              << "00/03/2014"   << QDate();
+    QTest::newRow("two-digit year")        << "10/03/14"     << QDate();
+    QTest::newRow("year first")            << "2014/03/10"   << QDate();
+    QTest::newRow("dashes")                << "10-03-2014"   << QDate();
+    QTest::newRow("a letter in the day")   << "1a/03/2014"   << QDate();
+    QTest::newRow("no day")                << "/03/2014"     << QDate();
+    QTest::newRow("a third slash")         << "10/03/2014/"  << QDate();
+    QTest::newRow("sign in the month")     << "10/+3/2014"   << QDate();
+    QTest::newRow("empty")                 << ""             << QDate();
+}
+
+// Dates are read as the user types them and written as "dd/mm/yyyy".
+void TestArchive::dateText()
+{
+    QFETCH(QString, text);
+    QFETCH(QDate, date);
+    const std::optional<QDate> read = parseDate(text);
+    QCOMPARE(read.value_or(QDate()), date);
+    if (date.isValid())
+        QCOMPARE(parseDate(formatDate(date)), date);
+}
+
+void TestArchive::dateWritten()
+{
+    QCOMPARE(formatDate(QDate(2014, 3, 10)), QStringLiteral("10/03/2014"));
+    QCOMPARE(formatDate(QDate(5, 1, 1)), QStringLiteral("01/01/0005"));
+    QCOMPARE(formatDate(QDate(9999, 12, 31)), QStringLiteral("31/12/9999"));
+    QCOMPARE(formatDate(QDate()), QString());
+}
+
+void TestArchive::wholeNumber_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("number");  // -1000: not a whole number
+    QTest::newRow("zero")            << "0"           << 0;
+    QTest::newRow("blanks around")   << " 15 "        << 15;
+    QTest::newRow("plus sign")       << "+5"          << 5;
+    QTest::newRow("minus sign")      << "-3"          << -3;
+    QTest::newRow("nine digits")     << "123456789"   << 123456789;
+    QTest::newRow("ten digits")      << "1234567890"  << -1000;
+    QTest::newRow("a letter after")  << "5g"          << -1000;
+    QTest::newRow("a sign alone")    << "-"           << -1000;
+    QTest::newRow("two signs")       << "+-5"         << -1000;
+    QTest::newRow("a blank inside")  << "1 5"         << -1000;
+    QTest::newRow("another script")  << "٣"      << -1000;
+    QTest::newRow("empty")           << ""            << -1000;
+}
+
+void TestArchive::wholeNumber()
+{
+    QFETCH(QString, text);
+    QTEST(parseWholeNumber(text).value_or(-1000), "number");
 }
 
 void TestArchive::missingFileIsCreatedEmpty()

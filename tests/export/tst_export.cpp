@@ -149,22 +149,21 @@ bool typeIntoCell(QTableView& grid, int row, int column, const QString& text)
 }
 
 // A grid for the writer alone, counting the rows it has been asked for.
-class CountingGrid : public QAbstractTableModel {
+class CountingGrid : public SheetRows {
 public:
     explicit CountingGrid(int rows) : m_rows(rows) {}
-    int rowCount(const QModelIndex& = {}) const override { return m_rows; }
-    int columnCount(const QModelIndex& = {}) const override { return 15; }
-    QVariant data(const QModelIndex& index, int role) const override
+    int sheetRowCount() const override { return m_rows; }
+    QStringView sheetCell(int row, int column) const override
     {
-        if (role != Qt::DisplayRole)
-            return {};
-        rowsRead = std::max(rowsRead, index.row() + 1);
-        return QStringLiteral("riga %1 colonna %2").arg(index.row()).arg(index.column());
+        rowsRead = std::max(rowsRead, row + 1);
+        m_cell = QStringLiteral("riga %1 colonna %2").arg(row).arg(column);
+        return m_cell;
     }
     mutable int rowsRead = 0;
 
 private:
     int m_rows;
+    mutable QString m_cell;
 };
 
 // A device that remembers how it was written to.
@@ -257,6 +256,8 @@ private slots:
     void ordering_data();
     void ordering();
     void orderingMovesWholeRows();
+    void settingACellKeepsTheOthers_data();
+    void settingACellKeepsTheOthers();
 
     void editableColumns_data();
     void editableColumns();
@@ -587,6 +588,10 @@ void TestExport::ordering_data()
         << QStringList{"201403010800", "20140315", "201403150800", "201403150930"};
     QTest::newRow("case ignored") << QStringList{"banana", "Ciliegia", "avocado"}
                                   << QStringList{"avocado", "banana", "Ciliegia"};
+    QTest::newRow("date-time keys, a shorter one among them")
+        << QStringList{"201403101000", "2014031009", "9", "", "201403091200", "201403101000"}
+        << QStringList{"", "201403091200", "2014031009", "201403101000", "201403101000", "9"};
+    QTest::newRow("digits and a letter") << QStringList{"20", "1b", "1A", "3"} << QStringList{"1A", "1b", "20", "3"};
     QTest::newRow("accents with their letter") << QStringList{"zeta", "\u00e8ra", "Enna", "alba"}
                                                << QStringList{"alba", "Enna", "\u00e8ra", "zeta"};
 }
@@ -600,7 +605,7 @@ void TestExport::ordering()
     for (const QString& text : texts) {
         GridRow row;
         row.number = int(rows.size()) + 1;
-        row.texts[colCausale - 1] = text;
+        row.setText(colCausale, text);
         rows.push_back(row);
     }
     grid.setRows(rows);
@@ -609,6 +614,35 @@ void TestExport::ordering()
     for (int row = 0; row < grid.rowCount(); ++row)
         result << grid.text(row, colCausale);
     QCOMPARE(result, ordered);
+}
+
+void TestExport::settingACellKeepsTheOthers_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("first, longer")  << 1                 << QStringLiteral("01/01/2020 e oltre");
+    QTest::newRow("middle, emptied") << int(colContatto) << QString();
+    QTest::newRow("middle, shorter") << int(colNote)     << QStringLiteral("n");
+    QTest::newRow("last, longer")   << int(colCodice)    << QStringLiteral("202001011230 bis");
+}
+
+// A row holds its texts end to end: a cell set anew changes no other.
+void TestExport::settingACellKeepsTheOthers()
+{
+    QFETCH(int, column);
+    QFETCH(QString, text);
+    std::array<QString, GridRow::textColumns> texts;
+    std::array<QStringView, GridRow::textColumns> views;
+    for (int k = 0; k < GridRow::textColumns; ++k) {
+        texts[std::size_t(k)] = QStringLiteral("col%1").arg(k + 1).repeated(k % 3);
+        views[std::size_t(k)] = texts[std::size_t(k)];
+    }
+    GridRow row(7, views);
+    row.setText(column, text);
+    texts[std::size_t(column - 1)] = text;
+    QCOMPARE(row.number, 7);
+    for (int k = 1; k <= GridRow::textColumns; ++k)
+        QCOMPARE(row.text(k).toString(), texts[std::size_t(k - 1)]);
 }
 
 // Every cell goes with its row, the number too; cards due at the same minute

@@ -61,7 +61,8 @@ void overwrite(const QString& path, int id, int count)
 void scan(const QString& path, int count)
 {
     for (int i = 0; i < count; ++i)
-        scanArchive(path, requireWhole);
+        scanArchive(path, CardFilter{FieldSet::all(), [](const TSchedaScadenza&) { return true; }}, FieldSet::all(),
+                    requireWhole);
 }
 
 }  // namespace

@@ -6,13 +6,48 @@
 
 #include <QTest>
 
+#include <map>
+
 using namespace memora;
 using memora::test::makeCard;
 using memora::test::writeArchive;
 
 namespace {
+
 const QDate fixedToday(2014, 3, 10);  // every table reads "today" as 10/03/2014
+
+// Each rule with the fields it names, as the lists scan with it.
+struct NamedRule {
+    FieldSet reads;
+    bool (*keeps)(const TSchedaScadenza&);
+};
+const std::map<QString, NamedRule> namedRules = {
+    {"Imminente", {ImminenteFields, [](const TSchedaScadenza& card) { return Imminente(card, fixedToday); }}},
+    {"DaAssolvere", {DaAssolvereFields, &DaAssolvere}},
+    {"ScadutaNonAssolta",
+     {ScadutaNonAssoltaFields, [](const TSchedaScadenza& card) { return ScadutaNonAssolta(card, fixedToday); }}},
+    {"Assolta", {AssoltaFields, &Assolta}},
+    {"DelGiorno", {DelGiornoFields, [](const TSchedaScadenza& card) { return DelGiorno(card, fixedToday); }}},
+    {"DelMese", {DelMeseFields, [](const TSchedaScadenza& card) { return DelMese(card, fixedToday); }}},
+};
+
+// Cards unlike in every field a rule or the summary line reads.
+QList<TSchedaScadenza> unlikeCards()
+{
+    QList<TSchedaScadenza> cards = {
+        makeCard("10/03/2014", "0", flagPending, "Oggi"),     makeCard("12/03/2014", "5", flagPending, "Presto"),
+        makeCard("12/03/2014", "1", flagPending, "Dopo"),     makeCard("01/03/2014", "0", flagFulfilled, "Fatto"),
+        makeCard("01/02/2014", "x", flagPending, "Scaduto"),  makeCard("31/02/2014", "0", flagPending, "Guasto"),
+    };
+    for (int k = 0; k < cards.size(); ++k) {
+        cards[k].Ora = QStringLiteral("0%1:00").arg(k);
+        cards[k].Contatto = QStringLiteral("Contatto %1").arg(k);
+        cards[k].Cel = QStringLiteral("333 %1").arg(k);
+    }
+    return cards;
 }
+
+}  // namespace
 
 class TestRules : public QObject {
     Q_OBJECT
@@ -27,6 +62,8 @@ private slots:
     void dateTimeKey_data();
     void dateTimeKey();
     void scanSkipsUnreadableCards();
+    void filterReadsEnough_data();
+    void filterReadsEnough();
     void scanOfMissingArchiveCreatesIt();
 };
 
@@ -151,9 +188,9 @@ void TestRules::scanSkipsUnreadableCards()
     TSchedaScadenza damaged = makeCard(QStringLiteral("01/03/2014"), QString());
     writeArchive(platform.archive(), {makeCard("01/03/2014"), makeCard("02/03/2014"), damaged,
                                       makeCard("03/03/2014"), makeCard("01/03/2030")});
-    const SummaryScan scan = summaryLines(platform.archive(), [](const TSchedaScadenza& card) {
-        return Imminente(card, fixedToday);
-    });
+    const SummaryScan scan = summaryLines(platform.archive(), {ImminenteFields, [](const TSchedaScadenza& card) {
+                                              return Imminente(card, fixedToday);
+                                          }});
     QVERIFY(scan.complete);
     QCOMPARE(int(scan.entries.size()), 3);
     QCOMPARE(scan.entries[0].cardNumber, 1);
@@ -162,10 +199,41 @@ void TestRules::scanSkipsUnreadableCards()
     QVERIFY(scan.entries[2].line.startsWith(QStringLiteral("Data: 03/03/2014")));
 }
 
+// A scan decodes only the fields a rule names. Over every pair of unlike
+// cards in a row it keeps the cards the rule keeps on whole cards, and lists
+// each with its own line: no field of the card before shows through.
+void TestRules::filterReadsEnough_data()
+{
+    QTest::addColumn<QString>("rule");
+    for (const auto& [name, rule] : namedRules)
+        QTest::newRow(qPrintable(name)) << name;
+}
+
+void TestRules::filterReadsEnough()
+{
+    QFETCH(QString, rule);
+    const NamedRule& named = namedRules.at(rule);
+    QList<TSchedaScadenza> cards;
+    for (const TSchedaScadenza& first : unlikeCards())
+        for (const TSchedaScadenza& second : unlikeCards())
+            cards << first << second;
+    test::FakePlatform platform;
+    writeArchive(platform.archive(), cards);
+    QStringList expected;
+    for (int k = 0; k < cards.size(); ++k)
+        if (named.keeps(cards[k]))
+            expected << QString::number(k + 1) + u' ' + RigaRiepilogo(cards[k]);
+    QVERIFY(!expected.isEmpty());
+    QStringList listed;
+    for (const SummaryEntry& entry : summaryLines(platform.archive(), {named.reads, named.keeps}).entries)
+        listed << QString::number(entry.cardNumber) + u' ' + entry.line;
+    QCOMPARE(listed, expected);
+}
+
 void TestRules::scanOfMissingArchiveCreatesIt()
 {
     test::FakePlatform platform;
-    const SummaryScan scan = summaryLines(platform.archive(), [](const TSchedaScadenza&) { return true; });
+    const SummaryScan scan = summaryLines(platform.archive(), {{}, [](const TSchedaScadenza&) { return true; }});
     QVERIFY(scan.complete);
     QVERIFY(scan.entries.empty());
     QVERIFY(QFile::exists(platform.archive()));

@@ -58,6 +58,8 @@ private slots:
     void lineOrder_data();
     void lineOrder();
     void sortingKeepsCardNumbers();
+    void sortingFollowsLineOrder_data();
+    void sortingFollowsLineOrder();
     void findInList_data();
     void findInList();
     void repeatedFindCyclesThroughMatches();
@@ -106,6 +108,45 @@ void TestListCore::sortingKeepsCardNumbers()
     QCOMPARE(lines, QStringList({"Data: 01/12/2016", "Data: 01/12/2016", "Data: 02/01/2016 A",
                                  "Data: 02/01/2016 b"}));
     QCOMPARE(numbers, QList<int>({2, 4, 3, 1}));
+}
+
+// The list is sorted through short keys of the characters where lines differ;
+// whatever the lines, the order is the one foldedLess gives, equal lines in
+// file order.
+void TestListCore::sortingFollowsLineOrder_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    auto summary = [](const char* date, const char* time, const QString& reason) {
+        return QStringLiteral("Data: %1  Ora: %2  Causale: %3").arg(QLatin1String(date), QLatin1String(time), reason);
+    };
+    QStringList pastTheKey;  // alike in their first 16 differing characters
+    for (const char* tail : {"zeta", "Alfa", "beta", "ALFA", "alfa", "Beta"})
+        pastTheKey << summary("01/03/2014", "09:00", QStringLiteral("Rata mutuo casa ") + QLatin1String(tail));
+    QTest::newRow("lines alike past the key") << pastTheKey;
+    QTest::newRow("summary lines") << QStringList{
+        summary("02/01/2016", "10:00", "b"), summary("01/12/2016", "09:30", "Rata"), summary("02/01/2016", "10:00", "A"),
+        summary("01/12/2016", "09:30", "rata"), summary("01/12/2015", "23:59", "è"), summary("01/12/2015", "23:59", "z")};
+    QTest::newRow("a line that begins another") << QStringList{"Cel. 333 1", "Cel. 333", "Cel. 333 12", "Cel. 33"};
+    QTest::newRow("an empty line") << QStringList{"b", "", "A", "a", ""};
+    QTest::newRow("capitals and small letters") << QStringList{"Zz", "zZ", "_", "ZZ", "zz", "z_"};
+    QTest::newRow("every line alike") << QStringList{"x", "X", "x", "X"};
+}
+
+void TestListCore::sortingFollowsLineOrder()
+{
+    QFETCH(QStringList, lines);
+    std::vector<SummaryEntry> entries;
+    for (const QString& line : lines)
+        entries.push_back({line, int(entries.size()) + 1});
+    std::vector<SummaryEntry> expected = entries;
+    std::stable_sort(expected.begin(), expected.end(),
+                     [](const SummaryEntry& a, const SummaryEntry& b) { return foldedLess(a.line, b.line); });
+    sortSummaryEntries(entries);
+    QCOMPARE(int(entries.size()), int(expected.size()));
+    for (std::size_t k = 0; k < entries.size(); ++k) {
+        QCOMPARE(entries[k].line, expected[k].line);
+        QCOMPARE(entries[k].cardNumber, expected[k].cardNumber);
+    }
 }
 
 void TestListCore::findInList_data()
@@ -212,6 +253,14 @@ void TestListCore::search()
         if (search.matches(searchArchive[k]))
             matched << k;
     QTEST(matched, "cards");
+    // The scan decodes only the fields of the criteria given, and finds the same.
+    test::FakePlatform platform;
+    test::writeArchive(platform.archive(), searchArchive);
+    QList<int> scanned;
+    const CardFilter filter{search.reads(), [&search](const TSchedaScadenza& card) { return search.matches(card); }};
+    for (const SummaryEntry& entry : summaryLines(platform.archive(), filter).entries)
+        scanned << entry.cardNumber - 1;
+    QTEST(scanned, "cards");
 }
 
 void TestListCore::readCardAsItStandsNow()
