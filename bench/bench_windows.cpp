@@ -14,6 +14,7 @@
 #include "summaries/search_window.h"
 #include "summaries/status_summaries.h"
 #include "summaries/summary_panel.h"
+#include "widgets/summary_list.h"
 
 #include <QDir>
 #include <QImage>
@@ -21,6 +22,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTableView>
 
 #include <memory>
 
@@ -34,6 +36,16 @@ void showAndPaint(QWidget& window)
     window.show();
     const QPixmap frame = window.grab();
     if (frame.isNull())
+        qFatal("nothing painted");
+}
+
+// Scrolls a window's list from its top to its last line and paints the
+// window: a list of any length shows its end at once.
+void scrollToEndAndPaint(QWidget& window, QAbstractItemView& list)
+{
+    list.scrollToTop();
+    list.scrollToBottom();
+    if (window.grab().isNull())
         qFatal("nothing painted");
 }
 
@@ -100,6 +112,7 @@ std::vector<WindowMeasure> windowMeasures()
     // The whole-archive view the export measure writes out, loaded once.
     auto exportSource = std::make_shared<std::unique_ptr<TfrmExpScadenzario>>();
     auto reportLines = std::make_shared<QStringList>();
+    auto openList = std::make_shared<std::unique_ptr<TfrmConfermati>>();
     return {
         {QStringLiteral("start: every window made, home painted"), [] {
              Program program;
@@ -130,9 +143,18 @@ std::vector<WindowMeasure> windowMeasures()
          [exportSource] {
              *exportSource = std::make_unique<TfrmExpScadenzario>();
              (*exportSource)->show();
-         },
+         }},
+        {QStringLiteral("whole archive: last row shown, painted"),
+         [exportSource] { scrollToEndAndPaint(**exportSource, *(*exportSource)->grdRecords); }, {},
          [exportSource] { exportSource->reset(); }},
         {QStringLiteral("to fulfil: loaded, sorted, painted"), [] { openSummary<TfrmConfermati>(); }},
+        {QStringLiteral("to fulfil: last line shown, painted"),
+         [openList] { scrollToEndAndPaint(**openList, *(*openList)->panContainer->lstRecords); },
+         [openList] {
+             *openList = std::make_unique<TfrmConfermati>();
+             (*openList)->show();
+         },
+         [openList] { openList->reset(); }},
         {QStringLiteral("expired: loaded, sorted, painted"), [] { openSummary<TfrmScaduti>(); }},
         {QStringLiteral("fulfilled: loaded, sorted, painted"), [] { openSummary<TfrmAssolti>(); }},
         {QStringLiteral("search, all cards, and a Trova"), [] { searchAndFind(QString()); }},

@@ -11,13 +11,13 @@ CardSearch::CardSearch(const SearchCriteria& criteria)
 {
     for (int k = 0; k < searchCriteriaCount; ++k)
         if (!trimmedView(criteria[std::size_t(k)]).isEmpty())
-            m_given.push_back({searchedFields[std::size_t(k)], foldAZ(criteria[std::size_t(k)])});
+            m_given.push_back({searchedFields[std::size_t(k)], FoldedNeedle(foldAZ(criteria[std::size_t(k)]))});
 }
 
 bool CardSearch::matches(const TSchedaScadenza& card) const
 {
     return std::all_of(m_given.begin(), m_given.end(),
-                       [&card](const Criterion& c) { return containsFolded(card[c.field], c.folded); });
+                       [&card](const Criterion& c) { return c.folded.occursIn(card[c.field]); });
 }
 
 FieldSet CardSearch::reads() const

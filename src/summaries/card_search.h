@@ -11,6 +11,7 @@
 #pragma once
 
 #include "archive/card_record.h"
+#include "summaries/folded_text.h"
 
 #include <QString>
 
@@ -41,7 +42,7 @@ public:
 private:
     struct Criterion {
         Field field;
-        QString folded;
+        FoldedNeedle folded;
     };
     std::vector<Criterion> m_given;
 };

@@ -15,13 +15,14 @@ FindResult TrovaInElenco(int lineCount, const std::function<QStringView(int)>& l
     const QString key = foldAZ(text);
     const bool repeated = key == UltimaChiave;
     UltimaChiave = key;
+    const FoldedNeedle needle(key);
     const int start = repeated ? selected : 0;
     int line = start;
-    if (!repeated && containsFolded(lineAt(line), key))
+    if (!repeated && needle.occursIn(lineAt(line)))
         return {FindOutcome::Found, line};
     do {
         line = (line + 1) % lineCount;
-        if (containsFolded(lineAt(line), key))
+        if (needle.occursIn(lineAt(line)))
             return {FindOutcome::Found, line};
     } while (line != start);
     return {FindOutcome::NotFound, selected};

@@ -1,12 +1,14 @@
 #include "summaries/folded_text.h"
 
+#include <algorithm>
+
 namespace memora {
 
 namespace {
 
 bool matchesAt(QStringView text, qsizetype at, QStringView foldedNeedle)
 {
-    for (qsizetype k = 1; k < foldedNeedle.size(); ++k)
+    for (qsizetype k = 0; k < foldedNeedle.size(); ++k)
         if (foldedChar(text[at + k].unicode()) != foldedNeedle[k].unicode())
             return false;
     return true;
@@ -16,13 +18,29 @@ bool matchesAt(QStringView text, qsizetype at, QStringView foldedNeedle)
 
 bool containsFolded(QStringView text, QStringView foldedNeedle)
 {
-    if (foldedNeedle.isEmpty())
+    return FoldedNeedle(foldedNeedle.toString()).occursIn(text);
+}
+
+FoldedNeedle::FoldedNeedle(const QString& foldedNeedle) : m_needle(foldedNeedle)
+{
+    const qsizetype size = m_needle.size();
+    m_skip.fill(std::uint8_t(std::min<qsizetype>(size, 255)));
+    for (qsizetype k = 0; k + 1 < size; ++k)
+        m_skip[m_needle[k].unicode() & 0xFF] = std::uint8_t(std::min<qsizetype>(size - 1 - k, 255));
+}
+
+bool FoldedNeedle::occursIn(QStringView text) const
+{
+    const qsizetype size = m_needle.size();
+    if (size == 0)
         return false;
-    const char16_t first = foldedNeedle[0].unicode();
-    const qsizetype last = text.size() - foldedNeedle.size();
-    for (qsizetype at = 0; at <= last; ++at)
-        if (foldedChar(text[at].unicode()) == first && matchesAt(text, at, foldedNeedle))
+    const char16_t last = m_needle[size - 1].unicode();
+    for (qsizetype at = 0; at + size <= text.size();) {
+        const char16_t under = foldedChar(text[at + size - 1].unicode());
+        if (under == last && matchesAt(text, at, m_needle))
             return true;
+        at += m_skip[under & 0xFF];
+    }
     return false;
 }
 

@@ -1,7 +1,11 @@
 // Text tests that ignore the case of the letters A to Z and of nothing else.
 #pragma once
 
+#include <QString>
 #include <QStringView>
+
+#include <array>
+#include <cstdint>
 
 namespace memora {
 
@@ -12,6 +16,23 @@ constexpr char16_t foldedChar(char16_t c) { return c >= u'A' && c <= u'Z' ? char
 // letters A to Z of text are turned to a to z. needle is already folded
 // (foldAZ). An empty needle occurs nowhere.
 bool containsFolded(QStringView text, QStringView foldedNeedle);
+
+// The same test for one needle in many texts, as a find through a long list
+// makes it. It skips along each text by what the needle's characters allow
+// (Horspool's search), so a long needle reads a few characters of a text in
+// place of every one.
+class FoldedNeedle {
+public:
+    explicit FoldedNeedle(const QString& foldedNeedle);
+    bool occursIn(QStringView text) const;
+
+private:
+    QString m_needle;
+    // How far the needle may move on when a text's character, folded, is
+    // under its last one; by the character's low byte, the least for all
+    // characters that share it.
+    std::array<std::uint8_t, 256> m_skip {};
+};
 
 // Orders texts by their characters with the letters A to Z folded; every
 // other character compares by its UTF-16 code, and a text that begins

@@ -73,8 +73,9 @@ void sortSummaryEntries(std::vector<SummaryEntry>& entries)
     for (std::size_t k = 0; k < entries.size(); ++k)
         keys.push_back(keyOf(entries[k].line, positions, std::uint32_t(k)));
     std::sort(keys.begin(), keys.end(), [&entries](const SortKey& a, const SortKey& b) {
-        if (a.chars != b.chars)
-            return a.chars < b.chars;
+        for (std::size_t k = 0; k < a.chars.size(); ++k)
+            if (a.chars[k] != b.chars[k])
+                return a.chars[k] < b.chars[k];
         const QString& x = entries[a.entry].line;
         const QString& y = entries[b.entry].line;
         if (foldedLess(x, y))

@@ -57,6 +57,8 @@ class TestListCore : public QObject {
 private slots:
     void lineOrder_data();
     void lineOrder();
+    void textFound_data();
+    void textFound();
     void sortingKeepsCardNumbers();
     void sortingFollowsLineOrder_data();
     void sortingFollowsLineOrder();
@@ -90,6 +92,35 @@ void TestListCore::lineOrder()
     QFETCH(QString, second);
     QTEST(foldedLess(first, second), "firstBefore");
     QTEST(foldedLess(second, first), "secondBefore");
+}
+
+void TestListCore::textFound_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("needle");  // folded
+    QTest::addColumn<bool>("found");
+    QTest::newRow("at the start")               << "Rata mutuo"           << "rata"          << true;
+    QTest::newRow("at the end")                 << "Bollo AUTO"           << "auto"          << true;
+    QTest::newRow("after a false start")        << "aaab"                 << "aab"           << true;
+    QTest::newRow("the whole text")             << "Abc"                  << "abc"           << true;
+    QTest::newRow("longer than the text")       << "ab"                   << "abc"           << false;
+    QTest::newRow("accented capital not folded") << "CAFFÈ"          << "caffè"    << false;
+    QTest::newRow("a letter sharing a low byte") << "zašc"           << "ašc"      << true;
+    QTest::newRow("its low byte alone")         << "zaac"                 << "ašc"      << false;
+    QTest::newRow("last letter found elsewhere") << "rata rat"            << "rato"          << false;
+    QTest::newRow("empty needle")               << "testo"                << ""              << false;
+    QTest::newRow("needle of 300 characters")   << QString(400, u'A') + "b" << QString(299, u'a') + "b" << true;
+    QTest::newRow("300 characters, one differs") << QString(400, u'A') + "b" << "c" + QString(298, u'a') + "b"
+                                                << false;
+}
+
+// The find-in-list and the search look for a folded text by skipping along.
+void TestListCore::textFound()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, needle);
+    QTEST(containsFolded(text, needle), "found");
+    QTEST(FoldedNeedle(needle).occursIn(text), "found");
 }
 
 void TestListCore::sortingKeepsCardNumbers()
