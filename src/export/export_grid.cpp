@@ -2,6 +2,7 @@
 
 #include "archive/archive_file.h"
 #include "archive/text_conventions.h"
+#include "rules/reorder.h"
 #include "rules/summary_line.h"
 
 #include <QCollator>
@@ -73,25 +74,10 @@ void ExportGridModel::setRows(std::vector<GridRow> rows)
     endResetModel();
 }
 
-// Follows each cycle of the permutation, moving every row once, so that no
-// second copy of a large grid is made.
 void ExportGridModel::reorderRows(const std::vector<int>& order)
 {
     beginResetModel();
-    std::vector<bool> placed(order.size(), false);
-    for (std::size_t start = 0; start < order.size(); ++start) {
-        if (placed[start])
-            continue;
-        GridRow held = std::move(m_rows[start]);
-        std::size_t k = start;
-        for (std::size_t from = std::size_t(order[k]); from != start; from = std::size_t(order[k])) {
-            m_rows[k] = std::move(m_rows[from]);
-            placed[k] = true;
-            k = from;
-        }
-        m_rows[k] = std::move(held);
-        placed[k] = true;
-    }
+    reorderInPlace(m_rows, order);
     endResetModel();
 }
 
@@ -166,6 +152,7 @@ void loadWholeArchive(ExportGridModel& grid, const QString& path)
 void loadFilteredCards(ExportGridModel& grid, const QString& path, const CardFilter& filter)
 {
     std::vector<GridRow> rows;
+    rows.reserve(recordsInFile(path));
     bool complete = true;
     try {
         scanArchive(path, filter, FieldSet::all(), [&rows](const TSchedaScadenza& card, int) {

@@ -3,6 +3,8 @@
 #include "archive/archive_file.h"
 #include "rules/summary_line.h"
 
+#include <QFileInfo>
+
 namespace memora {
 
 void scanArchive(const QString& path, const CardFilter& filter, FieldSet shown,
@@ -21,9 +23,12 @@ void scanArchive(const QString& path, const CardFilter& filter, FieldSet shown,
     }
 }
 
+std::size_t recordsInFile(const QString& path) { return std::size_t(QFileInfo(path).size() / recordSize); }
+
 SummaryScan summaryLines(const QString& path, const CardFilter& filter)
 {
     SummaryScan scan;
+    scan.entries.reserve(recordsInFile(path));
     try {
         scanArchive(path, filter, RigaRiepilogoFields, [&](const TSchedaScadenza& card, int number) {
             scan.entries.push_back({RigaRiepilogo(card), number});

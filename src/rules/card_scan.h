@@ -37,6 +37,12 @@ struct SummaryScan {
     bool complete = true;               // false when the archive failed part way
 };
 
+// The number of whole records in the file at path now, 0 when it cannot be
+// read: room for a scan's list, reserved before the scan. Pages of the room
+// that are never written cost no memory, and a list that never moves as it
+// grows is not copied and faulted in again at each doubling.
+std::size_t recordsInFile(const QString& path);
+
 // The summary lines of the cards that filter keeps, in file order. A failure
 // ends the scan and keeps the entries found before it.
 SummaryScan summaryLines(const QString& path, const CardFilter& filter);

@@ -11,6 +11,13 @@ namespace {
 // The characters before the mobile number, which is not cut.
 constexpr int fixedWidth = 141;
 
+// The labels, measured once here rather than at every line.
+constexpr QStringView dataLabel = u"Data: ";
+constexpr QStringView oraLabel = u"  Ora: ";
+constexpr QStringView causaleLabel = u"  Causale: ";
+constexpr QStringView contattoLabel = u"  Contatto: ";
+constexpr QStringView celLabel = u" Cel. ";
+
 QChar* put(QChar* out, QStringView text) { return std::copy(text.begin(), text.end(), out); }
 
 // text cut or filled with blanks to n characters.
@@ -30,15 +37,15 @@ QString RigaRiepilogo(const TSchedaScadenza& card)
     const QStringView cel = trimmedView(card.Cel);
     QString line(fixedWidth + cel.size(), Qt::Uninitialized);
     QChar* out = line.data();
-    out = put(out, u"Data: ");
+    out = put(out, dataLabel);
     out = putFitted(out, trimmedView(card.Data), 10);
-    out = put(out, u"  Ora: ");
+    out = put(out, oraLabel);
     out = putFitted(out, trimmedView(card.Ora), 5);
-    out = put(out, u"  Causale: ");
+    out = put(out, causaleLabel);
     out = putFitted(out, trimmedView(card.Causale), 54);
-    out = put(out, u"  Contatto: ");
+    out = put(out, contattoLabel);
     out = putFitted(out, trimmedView(card.Contatto), 30);
-    out = put(out, u" Cel. ");
+    out = put(out, celLabel);
     out = put(out, cel);
     Q_ASSERT(out == line.data() + line.size());
     return line;

@@ -1,5 +1,6 @@
 #include "summaries/summary_order.h"
 
+#include "rules/reorder.h"
 #include "summaries/folded_text.h"
 
 #include <algorithm>
@@ -84,11 +85,11 @@ void sortSummaryEntries(std::vector<SummaryEntry>& entries)
             return false;
         return a.entry < b.entry;
     });
-    std::vector<SummaryEntry> sorted;
-    sorted.reserve(entries.size());
+    std::vector<int> order;
+    order.reserve(keys.size());
     for (const SortKey& key : keys)
-        sorted.push_back(std::move(entries[key.entry]));
-    entries = std::move(sorted);
+        order.push_back(int(key.entry));
+    reorderInPlace(entries, order);
 }
 
 }  // namespace memora
