@@ -2,7 +2,8 @@
 // cards, times each operation against the floor, a plain sequential read of
 // the same file, and prints one table.
 //
-// Usage: memora_bench [card counts...]   (default: 10000 100000 1000000)
+// Usage: memora_bench [--only=TEXT] [card counts...]   (default: 10000 100000 1000000)
+// --only keeps the floor and the operations whose name holds TEXT, for profiling one of them.
 // Run it headless with QT_QPA_PLATFORM=offscreen.
 //
 // Each time is the best of a few runs; "first" is the first of them, with
@@ -118,8 +119,14 @@ int main(int argc, char* argv[])
     platform.clock.day = QDate::currentDate();
 
     std::vector<int> counts;
-    for (const QString& arg : QCoreApplication::arguments().mid(1))
-        counts.push_back(arg.toInt());
+    QString only;
+    for (const QString& arg : QCoreApplication::arguments().mid(1)) {
+        if (arg.startsWith(QLatin1String("--only=")))
+            only = arg.mid(7);
+        else
+            counts.push_back(arg.toInt());
+    }
+    const auto wanted = [&only](const QString& name) { return name.contains(only); };
     if (counts.empty())
         counts = {10000, 100000, 1000000};
 
@@ -134,13 +141,17 @@ int main(int argc, char* argv[])
         const double floor = floorTiming.best;
         printRow(cards, QStringLiteral("plain sequential read (floor)"), floorTiming, floor);
         const QDate day = platform.clock.day;
-        measure(cards, QStringLiteral("scan: Imminente, cards counted"), [&] {
-            int count = 0;
-            scanArchive(path, imminentCards(day), {}, [&count](const TSchedaScadenza&, int) { ++count; });
-        }, floor);
-        measure(cards, QStringLiteral("scan: Imminente + RigaRiepilogo"),
-                [&] { summaryLines(path, imminentCards(day)); }, floor);
+        if (wanted(QStringLiteral("scan: Imminente, cards counted")))
+            measure(cards, QStringLiteral("scan: Imminente, cards counted"), [&] {
+                int count = 0;
+                scanArchive(path, imminentCards(day), {}, [&count](const TSchedaScadenza&, int) { ++count; });
+            }, floor);
+        if (wanted(QStringLiteral("scan: Imminente + RigaRiepilogo")))
+            measure(cards, QStringLiteral("scan: Imminente + RigaRiepilogo"),
+                    [&] { summaryLines(path, imminentCards(day)); }, floor);
         for (const bench::WindowMeasure& window : bench::windowMeasures()) {
+            if (!wanted(window.name))
+                continue;
             if (window.prepare)
                 window.prepare();
             measure(cards, window.name, window.run, floor);

@@ -95,14 +95,10 @@ void layOutListReport(const QStringList& lines)
 QStringList imminentLines()
 {
     const QDate day = today();
-    QStringList lines;
-    for (SummaryEntry& entry :
-         summaryLines(archiveFile(), {ImminenteFields, [day](const TSchedaScadenza& card) {
-                                          return Imminente(card, day);
-                                      }})
-             .entries)
-        lines.append(std::move(entry.line));
-    return lines;
+    return summaryLines(archiveFile(), {ImminenteFields, [day](const TSchedaScadenza& card) {
+                                            return Imminente(card, day);
+                                        }})
+        .entries.texts();
 }
 
 }  // namespace

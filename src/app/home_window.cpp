@@ -228,10 +228,7 @@ void TfrmAvvio::appApriArchivioClick()
 
 void TfrmAvvio::btnStampaClick()
 {
-    QStringList lines;
-    for (const SummaryEntry& entry : lstRecords->lines().entries())
-        lines.append(entry.line);
-    StampaRiepilogo(this, QStringLiteral("Riepilogo scadenze imminenti"), lines);
+    StampaRiepilogo(this, QStringLiteral("Riepilogo scadenze imminenti"), lstRecords->lines().entries().texts());
 }
 
 void TfrmAvvio::btnExcelClick()

@@ -31,7 +31,7 @@ SummaryScan summaryLines(const QString& path, const CardFilter& filter)
     scan.entries.reserve(recordsInFile(path));
     try {
         scanArchive(path, filter, RigaRiepilogoFields, [&](const TSchedaScadenza& card, int number) {
-            scan.entries.push_back({RigaRiepilogo(card), number});
+            scan.entries.append(card, number);
         });
     } catch (const ArchiveError&) {
         scan.complete = false;

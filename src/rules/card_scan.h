@@ -2,6 +2,7 @@
 #pragma once
 
 #include "archive/card_record.h"
+#include "rules/summary_lines.h"
 
 #include <QString>
 
@@ -26,14 +27,8 @@ struct CardFilter {
 void scanArchive(const QString& path, const CardFilter& filter, FieldSet shown,
                  const std::function<void(const TSchedaScadenza&, int)>& visit);
 
-// One listed card: its summary line and the card it was built from.
-struct SummaryEntry {
-    QString line;
-    int cardNumber;
-};
-
 struct SummaryScan {
-    std::vector<SummaryEntry> entries;  // in file order
+    SummaryLines entries;  // in file order
     bool complete = true;               // false when the archive failed part way
 };
 

@@ -11,14 +11,14 @@ namespace memora {
 // Entry k becomes the old entry order[k]. Each entry is moved once, along
 // the cycles of the permutation.
 // REQUIRES: order is a permutation of 0 .. items.size() - 1.
-template <typename T>
-void reorderInPlace(std::vector<T>& items, const std::vector<int>& order)
+template <typename Items>
+void reorderInPlace(Items& items, const std::vector<int>& order)
 {
     std::vector<bool> placed(order.size(), false);
     for (std::size_t start = 0; start < order.size(); ++start) {
         if (placed[start])
             continue;
-        T held = std::move(items[start]);
+        auto held = std::move(items[start]);
         std::size_t k = start;
         for (std::size_t from = std::size_t(order[k]); from != start; from = std::size_t(order[k])) {
             items[k] = std::move(items[from]);

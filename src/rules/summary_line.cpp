@@ -31,12 +31,10 @@ QChar* putFitted(QChar* out, QStringView text, int n)
 
 QString fitted(const QString& text, int n) { return (text + QString(n, u' ')).left(n); }
 
-QString RigaRiepilogo(const TSchedaScadenza& card)
+qsizetype rigaRiepilogoLength(const TSchedaScadenza& card) { return fixedWidth + trimmedView(card.Cel).size(); }
+
+QChar* writeRigaRiepilogo(const TSchedaScadenza& card, QChar* out)
 {
-    // Written in place: every scan builds one line for each card it lists.
-    const QStringView cel = trimmedView(card.Cel);
-    QString line(fixedWidth + cel.size(), Qt::Uninitialized);
-    QChar* out = line.data();
     out = put(out, dataLabel);
     out = putFitted(out, trimmedView(card.Data), 10);
     out = put(out, oraLabel);
@@ -46,8 +44,14 @@ QString RigaRiepilogo(const TSchedaScadenza& card)
     out = put(out, contattoLabel);
     out = putFitted(out, trimmedView(card.Contatto), 30);
     out = put(out, celLabel);
-    out = put(out, cel);
-    Q_ASSERT(out == line.data() + line.size());
+    return put(out, trimmedView(card.Cel));
+}
+
+QString RigaRiepilogo(const TSchedaScadenza& card)
+{
+    QString line(rigaRiepilogoLength(card), Qt::Uninitialized);
+    [[maybe_unused]] const QChar* end = writeRigaRiepilogo(card, line.data());
+    Q_ASSERT(end == line.data() + line.size());
     return line;
 }
 

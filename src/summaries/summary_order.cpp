@@ -1,6 +1,5 @@
 #include "summaries/summary_order.h"
 
-#include "rules/reorder.h"
 #include "summaries/folded_text.h"
 
 #include <algorithm>
@@ -12,15 +11,20 @@ namespace memora {
 
 namespace {
 
-// A line's sort key: some of its folded characters, four to a word, and its
-// place in file order. Sorting these small keys, held side by side, touches
-// the lines themselves only when two keys are alike; a list of a million lines
-// sorts without a cache miss for every comparison.
+// A line's sort key: some of its folded characters, a byte each and eight to
+// a word, and its place in file order. Sorting these small keys, held side by
+// side, touches the lines themselves only when two keys are alike; a list of a
+// million lines sorts without a cache miss for every comparison.
+//
+// A character beyond ÿ does not fit its byte: the key holds 255 for it and
+// stops there, the rest left 0. Two keys that differ then still order their
+// lines as the characters do, and keys alike up to such a character fall back
+// on the lines.
 constexpr int keyChars = 16;
 constexpr int positionsLooked = 64;
 
 struct SortKey {
-    std::array<std::uint64_t, keyChars / 4> chars;
+    std::array<std::uint64_t, keyChars / 8> chars;
     std::uint32_t entry;
 };
 
@@ -28,12 +32,12 @@ struct SortKey {
 // hold the same folded character. A position where they all do never decides
 // an order, so the keys leave it out: for summary lines the key is the date,
 // the time and the reason's first letters, not "Data: ".
-std::vector<int> varyingPositions(const std::vector<SummaryEntry>& entries)
+std::vector<int> varyingPositions(const SummaryLines& entries)
 {
     qsizetype shortest = positionsLooked;
     for (const SummaryEntry& entry : entries)
         shortest = std::min(shortest, entry.line.size());
-    const QString& first = entries.front().line;
+    const QStringView first = entries[0].line;
     // The positions where every line so far holds the character of the first.
     std::vector<int> alike(static_cast<std::size_t>(shortest));
     std::iota(alike.begin(), alike.end(), 0);
@@ -50,11 +54,15 @@ std::vector<int> varyingPositions(const std::vector<SummaryEntry>& entries)
     return positions;
 }
 
-SortKey keyOf(const QString& line, const std::vector<int>& positions, std::uint32_t entry)
+SortKey keyOf(QStringView line, const std::vector<int>& positions, std::uint32_t entry)
 {
     SortKey key {{}, entry};
-    for (std::size_t k = 0; k < positions.size(); ++k)
-        key.chars[k / 4] |= std::uint64_t(foldedChar(line[positions[k]].unicode())) << (48 - 16 * (k % 4));
+    for (std::size_t k = 0; k < positions.size(); ++k) {
+        const std::uint64_t byte = std::min<char16_t>(foldedChar(line[positions[k]].unicode()), 255);
+        key.chars[k / 8] |= byte << (56 - 8 * (k % 8));
+        if (byte == 255)
+            break;
+    }
     return key;
 }
 
@@ -64,12 +72,12 @@ SortKey keyOf(const QString& line, const std::vector<int>& positions, std::uint3
 // before the first that differs holds the same character in both lines.
 // Alike keys fall back on the lines, then on file order, which keeps equal
 // lines in file order.
-void sortSummaryEntries(std::vector<SummaryEntry>& entries)
+void sortSummaryLines(SummaryLines& entries)
 {
     if (entries.size() < 2)
         return;
     const std::vector<int> positions = varyingPositions(entries);
-    std::vector<SortKey> keys;
+    LargeVector<SortKey> keys;
     keys.reserve(entries.size());
     for (std::size_t k = 0; k < entries.size(); ++k)
         keys.push_back(keyOf(entries[k].line, positions, std::uint32_t(k)));
@@ -77,8 +85,8 @@ void sortSummaryEntries(std::vector<SummaryEntry>& entries)
         for (std::size_t k = 0; k < a.chars.size(); ++k)
             if (a.chars[k] != b.chars[k])
                 return a.chars[k] < b.chars[k];
-        const QString& x = entries[a.entry].line;
-        const QString& y = entries[b.entry].line;
+        const QStringView x = entries[a.entry].line;
+        const QStringView y = entries[b.entry].line;
         if (foldedLess(x, y))
             return true;
         if (foldedLess(y, x))
@@ -89,7 +97,7 @@ void sortSummaryEntries(std::vector<SummaryEntry>& entries)
     order.reserve(keys.size());
     for (const SortKey& key : keys)
         order.push_back(int(key.entry));
-    reorderInPlace(entries, order);
+    entries.reorder(order);
 }
 
 }  // namespace memora

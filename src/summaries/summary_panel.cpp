@@ -16,6 +16,8 @@ namespace memora {
 namespace {
 
 constexpr int listPointSize = 12;
+// How many lines ahead Trova asks for the line it will read.
+constexpr std::size_t findReadAhead = 8;
 
 QLabel* makeLabel(const QString& text, const QColor& colour, QWidget* parent)
 {
@@ -132,9 +134,9 @@ void SummaryPanel::resetFind()
     txtTrova->clear();
 }
 
-void SummaryPanel::showEntries(std::vector<SummaryEntry> entries)
+void SummaryPanel::showEntries(SummaryLines entries)
 {
-    sortSummaryEntries(entries);
+    sortSummaryLines(entries);
     lstRecords->lines().setEntries(std::move(entries));
 }
 
@@ -146,17 +148,18 @@ const SummaryEntry* SummaryPanel::selectedEntry() const
 
 QStringList SummaryPanel::lines() const
 {
-    QStringList lines;
-    for (const SummaryEntry& entry : lstRecords->lines().entries())
-        lines << entry.line;
-    return lines;
+    return lstRecords->lines().entries().texts();
 }
 
 void SummaryPanel::btnTrovaClick()
 {
-    const std::vector<SummaryEntry>& entries = lstRecords->lines().entries();
+    const SummaryLines& entries = lstRecords->lines().entries();
     const FindResult result = TrovaInElenco(
-        int(entries.size()), [&entries](int row) { return QStringView(entries[std::size_t(row)].line); },
+        int(entries.size()),
+        [&entries](int row) {
+            entries.prefetch((std::size_t(row) + findReadAhead) % entries.size());
+            return entries[std::size_t(row)].line;
+        },
         lstRecords->selectedRow(), txtTrova->text(), m_UltimaChiave);
     if (result.outcome == FindOutcome::EmptyList)
         platform().messages->show(window(), MessageKind::Plain, MsgListaVuota);

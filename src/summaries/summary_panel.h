@@ -3,12 +3,11 @@
 // Chiudi and Stampa buttons.
 #pragma once
 
-#include "rules/card_scan.h"
+#include "rules/summary_lines.h"
 
 #include <QPushButton>
 #include <QWidget>
 
-#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -41,7 +40,7 @@ public:
     // Empties the search field and UltimaChiave, as every showing does.
     void resetFind();
     // Shows the entries in the list's sorted order, none selected.
-    void showEntries(std::vector<SummaryEntry> entries);
+    void showEntries(SummaryLines entries);
     // The selected line's entry, or nullptr.
     const SummaryEntry* selectedEntry() const;
     // Every line from the top down.

@@ -15,7 +15,7 @@ SummaryListModel::SummaryListModel(int pointSize, QObject* parent)
     m_itemSize = QSize(itemWidth, QFontMetrics(m_font).height() + 2);
 }
 
-void SummaryListModel::setEntries(std::vector<SummaryEntry> entries)
+void SummaryListModel::setEntries(SummaryLines entries)
 {
     beginResetModel();
     m_entries = std::move(entries);
@@ -35,7 +35,7 @@ QVariant SummaryListModel::data(const QModelIndex& index, int role) const
         return {};
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::AccessibleTextRole: return m_entries[std::size_t(index.row())].line;
+    case Qt::AccessibleTextRole: return m_entries[std::size_t(index.row())].line.toString();
     case Qt::FontRole: return m_font;
     case Qt::ForegroundRole: return QColor(Qt::black);
     case Qt::SizeHintRole: return m_itemSize;

@@ -6,13 +6,12 @@
 // shown, so the long lines are read by scrolling sideways.
 #pragma once
 
-#include "rules/card_scan.h"
+#include "rules/summary_lines.h"
 
 #include <QAbstractListModel>
 #include <QFont>
 #include <QListView>
 
-#include <vector>
 
 namespace memora {
 
@@ -21,15 +20,15 @@ class SummaryListModel : public QAbstractListModel {
 public:
     explicit SummaryListModel(int pointSize, QObject* parent = nullptr);
 
-    void setEntries(std::vector<SummaryEntry> entries);
+    void setEntries(SummaryLines entries);
     void clear();
-    const std::vector<SummaryEntry>& entries() const { return m_entries; }
+    const SummaryLines& entries() const { return m_entries; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
 private:
-    std::vector<SummaryEntry> m_entries;
+    SummaryLines m_entries;
     QFont m_font;
     QSize m_itemSize;
 };

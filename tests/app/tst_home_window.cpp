@@ -53,7 +53,7 @@ QStringList TestHomeWindow::listedDates(TfrmAvvio& home) const
 {
     QStringList dates;
     for (const SummaryEntry& entry : home.lstRecords->lines().entries())
-        dates << entry.line.mid(6, 10);
+        dates << entry.line.mid(6, 10).toString();
     return dates;
 }
 

@@ -164,7 +164,7 @@ QStringList TestReliability::listedReasons(const QString& window, const QString&
         home.show();
         QStringList reasons;
         for (const SummaryEntry& entry : home.lstRecords->lines().entries())
-            reasons << entry.line.mid(39, 54).trimmed();
+            reasons << entry.line.mid(39, 54).trimmed().toString();
         home.close();
         return reasons;
     }
@@ -183,7 +183,7 @@ QStringList TestReliability::listedReasons(const QString& window, const QString&
             search->btnCercaClick();
         }
         for (const SummaryEntry& entry : summary->panContainer->lstRecords->lines().entries())
-            reasons << entry.line.mid(39, 54).trimmed();
+            reasons << entry.line.mid(39, 54).trimmed().toString();
     });
     return reasons;
 }

@@ -3,6 +3,7 @@
 #include "rules/card_rules.h"
 #include "rules/card_scan.h"
 #include "rules/summary_line.h"
+#include "rules/text_arena.h"
 
 #include <QTest>
 
@@ -65,6 +66,7 @@ private slots:
     void filterReadsEnough_data();
     void filterReadsEnough();
     void scanOfMissingArchiveCreatesIt();
+    void arenaKeepsEveryText();
 };
 
 void TestRules::rules_data()
@@ -226,7 +228,7 @@ void TestRules::filterReadsEnough()
     QVERIFY(!expected.isEmpty());
     QStringList listed;
     for (const SummaryEntry& entry : summaryLines(platform.archive(), {named.reads, named.keeps}).entries)
-        listed << QString::number(entry.cardNumber) + u' ' + entry.line;
+        listed << QString::number(entry.cardNumber) + u' ' + entry.line.toString();
     QCOMPARE(listed, expected);
 }
 
@@ -237,6 +239,28 @@ void TestRules::scanOfMissingArchiveCreatesIt()
     QVERIFY(scan.complete);
     QVERIFY(scan.entries.empty());
     QVERIFY(QFile::exists(platform.archive()));
+}
+
+// Texts stored one after another stay where they were put and intact while
+// the arena grows block by block, a text longer than any block included; and
+// a moved arena keeps them.
+void TestRules::arenaKeepsEveryText()
+{
+    TextArena arena;
+    std::vector<QString> texts;
+    std::vector<QStringView> stored;
+    for (int k = 0; k < 60000; ++k) {
+        texts.push_back(QString::number(k).repeated(k % 97));
+        stored.push_back(arena.store(texts.back()));
+    }
+    texts.push_back(QString(20 * 1024 * 1024, u'x'));
+    stored.push_back(arena.store(texts.back()));
+    texts.push_back(QStringLiteral("ultimo"));
+    stored.push_back(arena.store(texts.back()));
+    const TextArena moved = std::move(arena);
+    for (std::size_t k = 0; k < texts.size(); ++k)
+        if (stored[k] != texts[k])
+            QFAIL(qPrintable(QStringLiteral("text %1 changed").arg(k)));
 }
 
 QTEST_GUILESS_MAIN(TestRules)

@@ -6,6 +6,7 @@
 #include "summaries/chosen_card.h"
 #include "summaries/find_in_list.h"
 #include "summaries/folded_text.h"
+#include "rules/card_scan.h"
 #include "summaries/summary_order.h"
 
 #include <QTest>
@@ -125,15 +126,16 @@ void TestListCore::textFound()
 
 void TestListCore::sortingKeepsCardNumbers()
 {
-    std::vector<SummaryEntry> entries = {
-        {QStringLiteral("Data: 02/01/2016 b"), 1}, {QStringLiteral("Data: 01/12/2016"), 2},
-        {QStringLiteral("Data: 02/01/2016 A"), 3}, {QStringLiteral("Data: 01/12/2016"), 4},
-    };
-    sortSummaryEntries(entries);
+    SummaryLines entries;
+    entries.append(u"Data: 02/01/2016 b", 1);
+    entries.append(u"Data: 01/12/2016", 2);
+    entries.append(u"Data: 02/01/2016 A", 3);
+    entries.append(u"Data: 01/12/2016", 4);
+    sortSummaryLines(entries);
     QStringList lines;
     QList<int> numbers;
     for (const SummaryEntry& entry : entries) {
-        lines << entry.line;
+        lines << entry.line.toString();
         numbers << entry.cardNumber;
     }
     QCOMPARE(lines, QStringList({"Data: 01/12/2016", "Data: 01/12/2016", "Data: 02/01/2016 A",
@@ -161,18 +163,20 @@ void TestListCore::sortingFollowsLineOrder_data()
     QTest::newRow("an empty line") << QStringList{"b", "", "A", "a", ""};
     QTest::newRow("capitals and small letters") << QStringList{"Zz", "zZ", "_", "ZZ", "zz", "z_"};
     QTest::newRow("every line alike") << QStringList{"x", "X", "x", "X"};
+    QTest::newRow("characters beyond one byte")
+        << QStringList{"a€b", "aŒa", "a€a", "aÿb", "aÿa", "aĀa", "aþz", "aŒz"};
 }
 
 void TestListCore::sortingFollowsLineOrder()
 {
     QFETCH(QStringList, lines);
-    std::vector<SummaryEntry> entries;
+    SummaryLines entries;
     for (const QString& line : lines)
-        entries.push_back({line, int(entries.size()) + 1});
-    std::vector<SummaryEntry> expected = entries;
+        entries.append(line, int(entries.size()) + 1);
+    std::vector<SummaryEntry> expected(entries.begin(), entries.end());
     std::stable_sort(expected.begin(), expected.end(),
                      [](const SummaryEntry& a, const SummaryEntry& b) { return foldedLess(a.line, b.line); });
-    sortSummaryEntries(entries);
+    sortSummaryLines(entries);
     QCOMPARE(int(entries.size()), int(expected.size()));
     for (std::size_t k = 0; k < entries.size(); ++k) {
         QCOMPARE(entries[k].line, expected[k].line);

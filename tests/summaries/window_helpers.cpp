@@ -23,10 +23,7 @@ void runModal(FakePlatform& platform, QDialog& window, const std::function<void(
 
 QStringList listedLines(const SummaryPanel& panel)
 {
-    QStringList lines;
-    for (const SummaryEntry& entry : panel.lstRecords->lines().entries())
-        lines << entry.line;
-    return lines;
+    return panel.lstRecords->lines().entries().texts();
 }
 
 QList<int> listedCards(const SummaryPanel& panel)

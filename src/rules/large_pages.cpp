@@ -1,0 +1,40 @@
+#include "rules/large_pages.h"
+
+#include <sys/mman.h>
+
+#include <cstdint>
+
+namespace memora {
+
+namespace {
+
+constexpr std::size_t largePageBytes = 2 * 1024 * 1024;
+
+std::size_t roundedUp(std::size_t bytes) { return (bytes + largePageBytes - 1) / largePageBytes * largePageBytes; }
+
+}  // namespace
+
+// The block is placed on a large-page boundary and rounded up to whole large
+// pages: the kernel gives large pages only to whole aligned ones.
+void* mapLargeBlock(std::size_t bytes)
+{
+    const std::size_t length = roundedUp(bytes);
+    const std::size_t mapped = length + largePageBytes;
+    void* area = ::mmap(nullptr, mapped, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (area == MAP_FAILED)
+        throw std::bad_alloc();
+    auto* const first = static_cast<char*>(area);
+    char* const start = first + (roundedUp(std::uintptr_t(first)) - std::uintptr_t(first));
+    if (start != first)
+        ::munmap(first, std::size_t(start - first));
+    if (const std::size_t after = mapped - std::size_t(start - first) - length; after > 0)
+        ::munmap(start + length, after);
+#ifdef MADV_HUGEPAGE
+    ::madvise(start, length, MADV_HUGEPAGE);
+#endif
+    return start;
+}
+
+void unmapLargeBlock(void* start, std::size_t bytes) { ::munmap(start, roundedUp(bytes)); }
+
+}  // namespace memora

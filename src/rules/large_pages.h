@@ -1,0 +1,60 @@
+// Memory for the large lists a scan builds, straight from the kernel.
+//
+// Every list is rebuilt at each opening and freed at each closing, so a long
+// list meets fresh memory every time; where touching a fresh page is slow (on
+// a virtual machine it costs microseconds) a list of a million cards would
+// spend more time being faulted in than being built. Blocks of a few megabytes
+// and more therefore ask for the kernel's large pages, one fault for two
+// megabytes; and they go back to the kernel when the list goes, so nothing is
+// held after a window closes. Where the kernel has no large pages to give the
+// request is ignored and the memory is ordinary.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <new>
+#include <vector>
+
+namespace memora {
+
+// Blocks of this size and more are mapped on their own and in large pages.
+constexpr std::size_t largeBlockBytes = 4 * 1024 * 1024;
+
+// A block of at least largeBlockBytes; throws std::bad_alloc when none is left.
+void* mapLargeBlock(std::size_t bytes);
+void unmapLargeBlock(void* start, std::size_t bytes);
+
+// An allocator for the vectors a scan may fill with a million entries.
+template <typename T>
+struct LargePageAllocator {
+    using value_type = T;
+
+    LargePageAllocator() = default;
+    template <typename U>
+    LargePageAllocator(const LargePageAllocator<U>&) noexcept {}
+
+    T* allocate(std::size_t count)
+    {
+        const std::size_t bytes = count * sizeof(T);
+        if (bytes >= largeBlockBytes)
+            return static_cast<T*>(mapLargeBlock(bytes));
+        return std::allocator<T>().allocate(count);
+    }
+    void deallocate(T* start, std::size_t count) noexcept
+    {
+        const std::size_t bytes = count * sizeof(T);
+        if (bytes >= largeBlockBytes)
+            unmapLargeBlock(start, bytes);
+        else
+            std::allocator<T>().deallocate(start, count);
+    }
+    template <typename U>
+    bool operator==(const LargePageAllocator<U>&) const noexcept { return true; }
+    template <typename U>
+    bool operator!=(const LargePageAllocator<U>&) const noexcept { return false; }
+};
+
+template <typename T>
+using LargeVector = std::vector<T, LargePageAllocator<T>>;
+
+}  // namespace memora

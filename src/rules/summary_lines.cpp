@@ -1,0 +1,46 @@
+#include "rules/summary_lines.h"
+
+#include "rules/summary_line.h"
+
+namespace memora {
+
+void SummaryLines::append(const TSchedaScadenza& card, int cardNumber)
+{
+    const qsizetype length = rigaRiepilogoLength(card);
+    char16_t* start = m_text.allocate(std::size_t(length));
+    writeRigaRiepilogo(card, reinterpret_cast<QChar*>(start));
+    m_entries.push_back({QStringView(start, length), cardNumber});
+}
+
+void SummaryLines::append(QStringView line, int cardNumber) { m_entries.push_back({m_text.store(line), cardNumber}); }
+
+void SummaryLines::prefetch(std::size_t k) const
+{
+    constexpr qsizetype cacheLineChars = 64 / sizeof(char16_t);
+    const QStringView line = m_entries[k].line;
+    for (qsizetype at = 0; at < line.size(); at += cacheLineChars)
+        __builtin_prefetch(line.data() + at);
+}
+
+QStringList SummaryLines::texts() const
+{
+    QStringList lines;
+    lines.reserve(qsizetype(m_entries.size()));
+    for (const SummaryEntry& entry : m_entries)
+        lines.append(entry.line.toString());
+    return lines;
+}
+
+// A second, ordered copy of the entries rather than a reordering in place: the
+// entries are small beside the lines, and gathering them in order reads them
+// all at once where following the permutation's cycles waits on each.
+void SummaryLines::reorder(const std::vector<int>& order)
+{
+    LargeVector<SummaryEntry> ordered;
+    ordered.reserve(m_entries.size());
+    for (const int from : order)
+        ordered.push_back(m_entries[std::size_t(from)]);
+    m_entries = std::move(ordered);
+}
+
+}  // namespace memora
