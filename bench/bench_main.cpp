@@ -18,6 +18,7 @@
 #include "fake_platform.h"
 #include "rules/card_rules.h"
 #include "rules/card_scan.h"
+#include "rules/large_pages.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -109,6 +110,7 @@ CardFilter imminentCards(QDate day)
 
 int main(int argc, char* argv[])
 {
+    keepFreedMemoryForReuse();  // as the program does
     QElapsedTimer startup;
     startup.start();
     QApplication application(argc, argv);

@@ -3,12 +3,14 @@
 #include "app/home_window.h"
 #include "app/program.h"
 #include "platform/platform.h"
+#include "rules/large_pages.h"
 
 #include <QApplication>
 #include <QIcon>
 
 int main(int argc, char* argv[])
 {
+    memora::keepFreedMemoryForReuse();
     // Draw with the software renderer rather than the graphics hardware.
     QCoreApplication::setAttribute(Qt::AA_UseSoftwareOpenGL);
     QApplication application(argc, argv);

@@ -25,49 +25,60 @@ static_assert(std::size(columnFields) == colNote);
 
 }  // namespace
 
-GridRow::GridRow(int number, const std::array<QStringView, textColumns>& texts) : number(number)
-{
-    qsizetype size = 0;
-    for (const QStringView text : texts)
-        size += text.size();
-    m_texts.reserve(size);
-    for (int k = 0; k < textColumns; ++k) {
-        m_texts += texts[std::size_t(k)];
-        m_ends[std::size_t(k)] = int(m_texts.size());
-    }
-}
-
 QStringView GridRow::text(int column) const
 {
-    const int begin = column > 1 ? m_ends[std::size_t(column - 2)] : 0;
-    return QStringView(m_texts).mid(begin, m_ends[std::size_t(column - 1)] - begin);
+    const int begin = column > 1 ? ends[std::size_t(column - 2)] : 0;
+    return QStringView(texts + begin, ends[std::size_t(column - 1)] - begin);
 }
 
-void GridRow::setText(int column, QStringView text)
+GridRow GridRows::stored(int number, const std::array<QStringView, GridRow::textColumns>& texts)
 {
-    const int begin = column > 1 ? m_ends[std::size_t(column - 2)] : 0;
-    const int oldSize = m_ends[std::size_t(column - 1)] - begin;
-    m_texts.replace(begin, oldSize, text.data(), text.size());
-    for (int k = column - 1; k < textColumns; ++k)
-        m_ends[std::size_t(k)] += int(text.size()) - oldSize;
+    std::size_t size = 0;
+    for (const QStringView text : texts)
+        size += std::size_t(text.size());
+    GridRow row;
+    row.number = number;
+    char16_t* out = m_text.allocate(size);
+    row.texts = out;
+    for (int k = 0; k < GridRow::textColumns; ++k) {
+        const QStringView text = texts[std::size_t(k)];
+        out = std::copy(text.utf16(), text.utf16() + text.size(), out);
+        row.ends[std::size_t(k)] = int(out - row.texts);
+    }
+    return row;
 }
 
-GridRow gridRowOf(const TSchedaScadenza& card, int number)
+void GridRows::append(int number, const std::array<QStringView, GridRow::textColumns>& texts)
+{
+    m_rows.push_back(stored(number, texts));
+}
+
+void GridRows::append(const TSchedaScadenza& card, int number)
 {
     std::array<QStringView, GridRow::textColumns> texts;
     for (std::size_t i = 0; i < std::size(columnFields); ++i)
         texts[i] = trimmedView(card[columnFields[i]]);
     const QString key = ChiaveDataOra(card);
     texts[colCodice - 1] = key;
-    return GridRow(number, texts);
+    append(number, texts);
 }
+
+void GridRows::setText(std::size_t row, int column, QStringView text)
+{
+    std::array<QStringView, GridRow::textColumns> texts;
+    for (int k = 1; k <= GridRow::textColumns; ++k)
+        texts[std::size_t(k - 1)] = k == column ? text : m_rows[row].text(k);
+    m_rows[row] = stored(m_rows[row].number, texts);
+}
+
+void GridRows::reorder(const std::vector<int>& order) { m_rows = gathered(m_rows, order); }
 
 ExportGridModel::ExportGridModel(int columns, std::vector<int> editableColumns, QObject* parent)
     : QAbstractTableModel(parent), m_columns(columns), m_editable(std::move(editableColumns))
 {
 }
 
-void ExportGridModel::setRows(std::vector<GridRow> rows)
+void ExportGridModel::setRows(GridRows rows)
 {
     beginResetModel();
     m_rows = std::move(rows);
@@ -77,7 +88,7 @@ void ExportGridModel::setRows(std::vector<GridRow> rows)
 void ExportGridModel::reorderRows(const std::vector<int>& order)
 {
     beginResetModel();
-    reorderInPlace(m_rows, order);
+    m_rows.reorder(order);
     endResetModel();
 }
 
@@ -111,7 +122,7 @@ bool ExportGridModel::setData(const QModelIndex& index, const QVariant& value, i
 {
     if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
         return false;
-    m_rows[std::size_t(index.row())].setText(index.column(), value.toString());
+    m_rows.setText(std::size_t(index.row()), index.column(), value.toString());
     emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
     return true;
 }
@@ -134,29 +145,33 @@ QVariant ExportGridModel::headerData(int section, Qt::Orientation orientation, i
 
 void loadWholeArchive(ExportGridModel& grid, const QString& path)
 {
-    std::vector<GridRow> rows;
+    GridRows rows;
+    std::size_t count = 0;
     try {
         ArchiveFile archive(path);
-        rows.resize(std::size_t(archive.recordCount()));
+        count = std::size_t(archive.recordCount());
+        rows.reserve(count);
         TSchedaScadenza card;
-        for (GridRow& row : rows) {
+        while (rows.size() < count) {
             archive.readNextInto(card);
-            row = gridRowOf(card, archive.position());
+            rows.append(card, archive.position());
         }
     } catch (const ArchiveError&) {
         // The rows not reached stay blank.
     }
+    while (rows.size() < count)
+        rows.appendBlank();
     grid.setRows(std::move(rows));
 }
 
 void loadFilteredCards(ExportGridModel& grid, const QString& path, const CardFilter& filter)
 {
-    std::vector<GridRow> rows;
+    GridRows rows;
     rows.reserve(recordsInFile(path));
     bool complete = true;
     try {
         scanArchive(path, filter, FieldSet::all(), [&rows](const TSchedaScadenza& card, int) {
-            rows.push_back(gridRowOf(card, int(rows.size()) + 1));
+            rows.append(card, int(rows.size()) + 1);
         });
     } catch (const ArchiveError&) {
         complete = false;

@@ -7,6 +7,8 @@
 #include "archive/card_record.h"
 #include "export/spreadsheet_file.h"
 #include "rules/card_scan.h"
+#include "rules/large_pages.h"
+#include "rules/text_arena.h"
 
 #include <QAbstractTableModel>
 #include <QString>
@@ -36,28 +38,45 @@ constexpr GridColumn gridColumns[gridColumnCountMax] = {
 };
 
 // One grid row: the number shown in column 0 (0 for a blank row) and the
-// texts of columns 1 to 14. The texts are held end to end in one string, so a
-// row is one allocation: a grid of a million rows fills, and lets go, at once.
-class GridRow {
-public:
+// texts of columns 1 to 14, held end to end in its grid's arena.
+struct GridRow {
     static constexpr int textColumns = gridColumnCountMax - 1;
 
-    GridRow() = default;
-    // texts[k] is the text of column k + 1.
-    GridRow(int number, const std::array<QStringView, textColumns>& texts);
-
-    int number = 0;
     // REQUIRES: 1 <= column <= textColumns.
     QStringView text(int column) const;
-    void setText(int column, QStringView text);
 
-private:
-    QString m_texts;
-    std::array<int, textColumns> m_ends {};  // where each column's text ends in m_texts
+    int number = 0;
+    const char16_t* texts = nullptr;
+    std::array<int, textColumns> ends {};  // where each column's text ends in texts
 };
 
-// A card's row: its trimmed fields in the columns' order and its ChiaveDataOra.
-GridRow gridRowOf(const TSchedaScadenza& card, int number);
+// The rows of a grid. Their texts go end to end into one arena, so a grid of
+// a million rows fills, and lets go, as a few blocks of memory rather than a
+// million strings; and a grid in file order is read out in memory order.
+class GridRows {
+public:
+    void reserve(std::size_t count) { m_rows.reserve(count); }
+    // texts[k] is the text of column k + 1.
+    void append(int number, const std::array<QStringView, GridRow::textColumns>& texts);
+    // A card's row: its trimmed fields in the columns' order and its ChiaveDataOra.
+    void append(const TSchedaScadenza& card, int number);
+    void appendBlank() { m_rows.push_back({}); }
+
+    std::size_t size() const { return m_rows.size(); }
+    const GridRow& operator[](std::size_t row) const { return m_rows[row]; }
+    // The row's texts are written anew with this one in place of the cell's.
+    void setText(std::size_t row, int column, QStringView text);
+    // Row k becomes the old row order[k].
+    // REQUIRES: order is a permutation of 0 .. size() - 1.
+    void reorder(const std::vector<int>& order);
+
+private:
+    // A row of these texts, written into the arena.
+    GridRow stored(int number, const std::array<QStringView, GridRow::textColumns>& texts);
+
+    TextArena m_text;
+    LargeVector<GridRow> m_rows;
+};
 
 class ExportGridModel : public QAbstractTableModel, public SheetRows {
     Q_OBJECT
@@ -66,7 +85,7 @@ public:
     // editable columns accept typing, every other cell is read-only.
     ExportGridModel(int columns, std::vector<int> editableColumns, QObject* parent = nullptr);
 
-    void setRows(std::vector<GridRow> rows);
+    void setRows(GridRows rows);
     // Puts the rows in the order given: row k becomes the old row order[k].
     // REQUIRES: order is a permutation of 0 .. rowCount() - 1.
     void reorderRows(const std::vector<int>& order);
@@ -86,7 +105,7 @@ public:
 private:
     int m_columns;
     std::vector<int> m_editable;
-    std::vector<GridRow> m_rows;
+    GridRows m_rows;
 };
 
 // Every card of the archive at path in archive order, row i holding card

@@ -112,6 +112,7 @@ void Paginator::placeBox(const TextBox& box, qreal from, qreal to, const QRectF&
     const qreal visibleBottom = std::min(to, box.rect.bottom());
     const int first = std::max(0, int(std::floor((visibleTop - box.rect.top()) / pitch + tolerance)));
     const int last = std::min(int(box.lines.size()), int(std::ceil((visibleBottom - box.rect.top()) / pitch - tolerance)));
+    page.texts.reserve(page.texts.size() + std::size_t(std::max(0, last - first)));
     for (int line = first; line < last; ++line) {
         const QRectF rect(onPage.left(), onPage.top() + line * pitch, onPage.width(), pitch);
         QString text = box.lines.at(line);

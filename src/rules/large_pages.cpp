@@ -1,5 +1,6 @@
 #include "rules/large_pages.h"
 
+#include <malloc.h>
 #include <sys/mman.h>
 
 #include <cstdint>
@@ -9,10 +10,18 @@ namespace memora {
 namespace {
 
 constexpr std::size_t largePageBytes = 2 * 1024 * 1024;
+constexpr int heapKeptBytes = 128 * 1024 * 1024;
+constexpr int heapBlockBytesMax = 32 * 1024 * 1024;
 
 std::size_t roundedUp(std::size_t bytes) { return (bytes + largePageBytes - 1) / largePageBytes * largePageBytes; }
 
 }  // namespace
+
+void keepFreedMemoryForReuse()
+{
+    ::mallopt(M_MMAP_THRESHOLD, heapBlockBytesMax);
+    ::mallopt(M_TRIM_THRESHOLD, heapKeptBytes);
+}
 
 // The block is placed on a large-page boundary and rounded up to whole large
 // pages: the kernel gives large pages only to whole aligned ones.

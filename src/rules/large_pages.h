@@ -20,6 +20,13 @@ namespace memora {
 // Blocks of this size and more are mapped on their own and in large pages.
 constexpr std::size_t largeBlockBytes = 4 * 1024 * 1024;
 
+// Called once at start-up. Memory freed from the ordinary heap stays in it, up
+// to 128 MiB, for the next window to reuse rather than fault in afresh; and
+// every block under 32 MiB comes from the heap rather than a mapping of its
+// own that would go back at once. The large lists use the blocks below and
+// return them whatever their size, so little is held after a window closes.
+void keepFreedMemoryForReuse();
+
 // A block of at least largeBlockBytes; throws std::bad_alloc when none is left.
 void* mapLargeBlock(std::size_t bytes);
 void unmapLargeBlock(void* start, std::size_t bytes);

@@ -1,5 +1,6 @@
 #include "rules/summary_lines.h"
 
+#include "rules/reorder.h"
 #include "rules/summary_line.h"
 
 namespace memora {
@@ -31,16 +32,6 @@ QStringList SummaryLines::texts() const
     return lines;
 }
 
-// A second, ordered copy of the entries rather than a reordering in place: the
-// entries are small beside the lines, and gathering them in order reads them
-// all at once where following the permutation's cycles waits on each.
-void SummaryLines::reorder(const std::vector<int>& order)
-{
-    LargeVector<SummaryEntry> ordered;
-    ordered.reserve(m_entries.size());
-    for (const int from : order)
-        ordered.push_back(m_entries[std::size_t(from)]);
-    m_entries = std::move(ordered);
-}
+void SummaryLines::reorder(const std::vector<int>& order) { m_entries = gathered(m_entries, order); }
 
 }  // namespace memora
