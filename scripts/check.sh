@@ -8,17 +8,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-20}
 
 # clang with libFuzzer and the sanitizer runtimes, installed when missing.
-missing=()
-for package in clang libclang-rt-14-dev; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
+bash scripts/install-missing.sh clang libclang-rt-14-dev
 
 echo "== sanitizer build (build-asan)"
 cmake -S . -B build-asan -DMEMORA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null

@@ -1,5 +1,7 @@
 #include "editor/editor_artwork.h"
 
+#include "widgets/artwork.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -15,10 +17,7 @@ QRectF square(const QRectF& r, qreal margin)
 
 QLinearGradient downward(const QRectF& r, const QColor& colour)
 {
-    QLinearGradient gradient(r.topLeft(), r.bottomLeft());
-    gradient.setColorAt(0, colour.lighter(140));
-    gradient.setColorAt(1, colour);
-    return gradient;
+    return verticalGradient(r, colour.lighter(140), colour);
 }
 
 void drawDial(QPainter& p, const QRectF& dial, const QColor& colour)

@@ -1,5 +1,7 @@
 #include "export/export_artwork.h"
 
+#include "widgets/artwork.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -10,18 +12,10 @@ namespace {
 const QColor excelGreen(33, 115, 70);
 const QColor alarmRed(200, 30, 45);
 
-QLinearGradient topDown(const QRectF& area, const QColor& top, const QColor& bottom)
-{
-    QLinearGradient gradient(area.topLeft(), area.bottomLeft());
-    gradient.setColorAt(0, top);
-    gradient.setColorAt(1, bottom);
-    return gradient;
-}
-
 void drawClock(QPainter& p, const QRectF& dial)
 {
     p.setPen(QPen(QColor(40, 60, 110), 2.5));
-    p.setBrush(topDown(dial, Qt::white, QColor(215, 225, 245)));
+    p.setBrush(verticalGradient(dial, Qt::white, QColor(215, 225, 245)));
     p.drawEllipse(dial);
     p.setPen(QPen(QColor(40, 60, 110), 1.5));
     for (int hour = 0; hour < 12; ++hour) {
@@ -61,7 +55,7 @@ Artwork excelBanner()
     return [](QPainter& p, const QRectF& r) {
         const QRectF band = r.adjusted(1, 1, -1, -1);
         p.setPen(QPen(excelGreen.darker(140), 1));
-        p.setBrush(topDown(band, excelGreen.lighter(140), excelGreen));
+        p.setBrush(verticalGradient(band, excelGreen.lighter(140), excelGreen));
         p.drawRoundedRect(band, 8, 8);
         QFont font(QStringLiteral("Verdana"), int(r.height() * 0.3), QFont::Bold);
         p.setFont(font);
@@ -101,7 +95,7 @@ Artwork spreadsheetIcon()
         }
         const QRectF badge(r.center().x() - side / 2, r.center().y() - side * 0.3, side * 0.58, side * 0.6);
         p.setPen(Qt::NoPen);
-        p.setBrush(topDown(badge, excelGreen.lighter(130), excelGreen));
+        p.setBrush(verticalGradient(badge, excelGreen.lighter(130), excelGreen));
         p.drawRoundedRect(badge, 3, 3);
         QFont font(QStringLiteral("Verdana"), qMax(6, int(side * 0.32)), QFont::Bold);
         p.setFont(font);
@@ -121,7 +115,7 @@ Artwork exitDoor()
         QPolygonF door;
         door << frame.topLeft() << QPointF(frame.left() + frame.width() * 0.7, frame.top() + side * 0.08)
              << QPointF(frame.left() + frame.width() * 0.7, frame.bottom() - side * 0.02) << frame.bottomLeft();
-        p.setBrush(topDown(frame, QColor(205, 150, 90), QColor(150, 95, 45)));
+        p.setBrush(verticalGradient(frame, QColor(205, 150, 90), QColor(150, 95, 45)));
         p.drawPolygon(door);
         p.setPen(QPen(alarmRed, side * 0.1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         const qreal y = r.center().y();
@@ -145,7 +139,7 @@ Artwork pointingHand()
                                 h * 0.06, h * 0.06);
         hand.setFillRule(Qt::WindingFill);
         p.setPen(QPen(QColor(150, 100, 60), 1.2));
-        p.setBrush(topDown(r, QColor(255, 225, 190), QColor(235, 185, 140)));
+        p.setBrush(verticalGradient(r, QColor(255, 225, 190), QColor(235, 185, 140)));
         p.drawPath(hand.simplified());
         p.fillRect(QRectF(r.left(), r.top() + h * 0.34, w * 0.1, h * 0.52), QColor(50, 90, 160));
     };

@@ -11,14 +11,6 @@ namespace {
 
 const QColor bannerRed(200, 20, 30);
 
-QLinearGradient vertical(const QRectF& area, const QColor& top, const QColor& bottom)
-{
-    QLinearGradient gradient(area.topLeft(), area.bottomLeft());
-    gradient.setColorAt(0, top);
-    gradient.setColorAt(1, bottom);
-    return gradient;
-}
-
 QRectF square(const QRectF& area)
 {
     const qreal side = qMin(area.width(), area.height());
@@ -36,7 +28,7 @@ Artwork magnifier(const QColor& frame)
         p.setPen(QPen(frame, s * 0.14, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(lens.center() + QPointF(s * 0.24, s * 0.24), box.bottomRight() - QPointF(s * 0.1, s * 0.1));
         p.setPen(QPen(frame, s * 0.08));
-        p.setBrush(vertical(lens, QColor(230, 245, 255), QColor(170, 210, 240)));
+        p.setBrush(verticalGradient(lens, QColor(230, 245, 255), QColor(170, 210, 240)));
         p.drawEllipse(lens);
     };
 }
@@ -45,7 +37,7 @@ Artwork summaryBanner(const QString& subject)
 {
     return [=](QPainter& p, const QRectF& r) {
         p.setPen(QPen(QColor(150, 150, 150), 1));
-        p.setBrush(vertical(r, Qt::white, QColor(225, 225, 225)));
+        p.setBrush(verticalGradient(r, Qt::white, QColor(225, 225, 225)));
         p.drawRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
         const qreal icon = r.height() - 8;
         alarmClock(bannerRed)(p, QRectF(r.left() + 12, r.top() + 4, icon, icon));
@@ -60,7 +52,7 @@ Artwork gradientBox(const QColor& top, const QColor& bottom, const QColor& outli
 {
     return [=](QPainter& p, const QRectF& r) {
         p.setPen(QPen(outline, 1));
-        p.setBrush(vertical(r, top, bottom));
+        p.setBrush(verticalGradient(r, top, bottom));
         p.drawRect(r.adjusted(0.5, 0.5, -0.5, -0.5));
     };
 }
@@ -69,7 +61,7 @@ Artwork fieldHighlight()
 {
     return [](QPainter& p, const QRectF& r) {
         const QRectF frame = r.adjusted(1, 1, -1, -1);
-        p.setPen(QPen(QBrush(vertical(frame, QColor(255, 215, 0), Qt::white)), 2));
+        p.setPen(QPen(QBrush(verticalGradient(frame, QColor(255, 215, 0), Qt::white)), 2));
         p.setBrush(QColor(255, 245, 140));
         p.drawRoundedRect(frame, 4, 4);
     };

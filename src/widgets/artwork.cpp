@@ -7,8 +7,6 @@
 
 namespace memora::art {
 
-namespace {
-
 QLinearGradient verticalGradient(const QRectF& area, const QColor& top, const QColor& bottom)
 {
     QLinearGradient gradient(area.topLeft(), area.bottomLeft());
@@ -16,6 +14,8 @@ QLinearGradient verticalGradient(const QRectF& area, const QColor& top, const QC
     gradient.setColorAt(1, bottom);
     return gradient;
 }
+
+namespace {
 
 void drawText(QPainter& painter, const QRectF& area, const QString& text, int pointSize, const QColor& colour,
               int flags = Qt::AlignCenter | Qt::TextWordWrap)

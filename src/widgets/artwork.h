@@ -4,9 +4,13 @@
 #include "widgets/picture.h"
 
 #include <QColor>
+#include <QLinearGradient>
 #include <QString>
 
 namespace memora::art {
+
+// A gradient from top to bottom of area.
+QLinearGradient verticalGradient(const QRectF& area, const QColor& top, const QColor& bottom);
 
 // A rounded button face in the given colour with its caption in white.
 Artwork captionButton(const QString& caption, const QColor& colour, int pointSize = 10);
