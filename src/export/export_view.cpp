@@ -5,7 +5,6 @@
 #include "export/grid_export.h"
 #include "info/help_window.h"
 #include "platform/platform.h"
-#include "rules/card_rules.h"
 #include "widgets/artwork.h"
 #include "widgets/picture.h"
 #include "widgets/window_look.h"
@@ -21,17 +20,13 @@
 
 namespace memora {
 
-// What sets one view apart from the others.
+// What sets one view's window apart from the others; what it lists and
+// writes is its ExportViewDefinition.
 struct ExportViewTraits {
     const char* className;
     QString caption;
     Artwork banner;
-    int gridColumns;                               // 14: columns 0 to 13; 15: 0 to 14
     std::vector<int> editableColumns;
-    bool (*belongs)(const TSchedaScadenza&, QDate);  // nullptr: every card, in archive order
-    FieldSet reads;                                // the fields belongs reads
-    bool ruleOnChosenDay;                          // else the rule takes today
-    SpreadsheetSheet sheet;
     HelpTopicId helpTopic;
 };
 
@@ -50,24 +45,16 @@ constexpr int rowHeight = 21;
 const ExportViewTraits& traitsOf(ExportViewKind kind)
 {
     static const std::array<ExportViewTraits, 4> table = {{
-        {"TfrmExpScadenzario", QStringLiteral(" Esportazione archivio scadenze"), art::excelBanner(), 14,
-         {colDettagli, colContatto, colTel}, nullptr, {}, false,
-         {QStringLiteral("Riepilogo_Scadenze.xls"), QStringLiteral("Riepilogo Scadenze"), 13},
-         HelpTopicId::Esportazione},
+        {"TfrmExpScadenzario", QStringLiteral(" Esportazione archivio scadenze"), art::excelBanner(),
+         {colDettagli, colContatto, colTel}, HelpTopicId::Esportazione},
         {"TfrmExpImminenti", QStringLiteral(" Scadenze imminenti"),
-         art::deadlinesBanner(QStringLiteral("Scadenze imminenti")), 15,
-         {colDettagli, colContatto, colCel, colCodice}, &Imminente, ImminenteFields, false,
-         {QStringLiteral("Scadenze_Imminenti.xls"), QStringLiteral("Scadenze imminenti"), 14},
+         art::deadlinesBanner(QStringLiteral("Scadenze imminenti")), {colDettagli, colContatto, colCel, colCodice},
          HelpTopicId::Visualizzazione},
         {"TfrmExpGiornaliere", QStringLiteral(" Scadenze del giorno"),
-         art::deadlinesBanner(QStringLiteral("Scadenze del giorno")), 15,
-         {colDettagli, colContatto, colTel, colCodice}, &DelGiorno, DelGiornoFields, true,
-         {QStringLiteral("Scadenze_Giornaliere.xls"), QStringLiteral("Scadenze del giorno"), 14},
+         art::deadlinesBanner(QStringLiteral("Scadenze del giorno")), {colDettagli, colContatto, colTel, colCodice},
          HelpTopicId::Visualizzazione},
         {"TfrmExpMensili", QStringLiteral(" Scadenze del mese"),
-         art::deadlinesBanner(QStringLiteral("Scadenze del mese")), 15,
-         {colDettagli, colContatto, colTel, colCodice}, &DelMese, DelMeseFields, true,
-         {QStringLiteral("Scadenze_Mensili.xls"), QStringLiteral("Scadenze del mese"), 14},
+         art::deadlinesBanner(QStringLiteral("Scadenze del mese")), {colDettagli, colContatto, colTel, colCodice},
          HelpTopicId::Visualizzazione},
     }};
     return table[std::size_t(kind)];
@@ -76,7 +63,7 @@ const ExportViewTraits& traitsOf(ExportViewKind kind)
 }  // namespace
 
 ExportView::ExportView(ExportViewKind kind, QWidget* owner, QDate day)
-    : QDialog(owner), m_traits(traitsOf(kind)), m_day(day)
+    : QDialog(owner), m_kind(kind), m_view(exportViewDefinition(kind)), m_traits(traitsOf(kind)), m_day(day)
 {
     setObjectName(QString::fromLatin1(m_traits.className));
     setWindowTitle(m_traits.caption);
@@ -86,7 +73,7 @@ ExportView::ExportView(ExportViewKind kind, QWidget* owner, QDate day)
     colours.setColor(QPalette::Window, lightGrey);
     setPalette(colours);
     setAutoFillBackground(true);
-    m_grid = new ExportGridModel(m_traits.gridColumns, m_traits.editableColumns, this);
+    m_grid = new ExportGridModel(m_view.gridColumns(), m_traits.editableColumns, this);
     createFrame();
     createButtons();
     createGrid();
@@ -166,7 +153,7 @@ void ExportView::createGrid()
     grdRecords->verticalHeader()->setDefaultSectionSize(rowHeight);
     grdRecords->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     grdRecords->horizontalHeader()->setHighlightSections(false);
-    for (int column = 0; column < m_traits.gridColumns; ++column)
+    for (int column = 0; column < m_view.gridColumns(); ++column)
         grdRecords->setColumnWidth(column, gridColumns[column].width);
 }
 
@@ -195,19 +182,9 @@ void ExportView::showEvent(QShowEvent* event)
         FormShow();
 }
 
-void ExportView::FormShow()
-{
-    if (!m_traits.belongs) {
-        loadWholeArchive(*m_grid, archiveFile());
-        return;
-    }
-    const QDate day = m_traits.ruleOnChosenDay ? m_day : today();
-    const auto belongs = m_traits.belongs;
-    loadFilteredCards(*m_grid, archiveFile(),
-                      {m_traits.reads, [belongs, day](const TSchedaScadenza& card) { return belongs(card, day); }});
-}
+void ExportView::FormShow() { loadExportView(*m_grid, m_kind, archiveFile(), today(), m_day); }
 
-void ExportView::cmdEsportaClick() { EsportaGriglia(this, *m_grid, m_traits.sheet); }
+void ExportView::cmdEsportaClick() { EsportaGriglia(this, *m_grid, m_view.spreadsheetSheet()); }
 
 void ExportView::cmdGuidaClick() { MostraGuida(this, m_traits.helpTopic); }
 

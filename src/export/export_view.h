@@ -4,6 +4,8 @@
 // thin class of its own, created anew by its button and shown modally.
 #pragma once
 
+#include "export/export_views.h"
+
 #include <QDate>
 #include <QDialog>
 
@@ -17,8 +19,6 @@ class ExportGridModel;
 class Picture;
 class PictureButton;
 struct ExportViewTraits;
-
-enum class ExportViewKind { Scadenzario, Imminenti, Giornaliere, Mensili };
 
 class ExportView : public QDialog {
     Q_OBJECT
@@ -61,6 +61,8 @@ private:
     void createGrid();
     void watchMouseMoves(QWidget* widget);
 
+    ExportViewKind m_kind;
+    const ExportViewDefinition& m_view;
     const ExportViewTraits& m_traits;
     QDate m_day;
     ExportGridModel* m_grid = nullptr;

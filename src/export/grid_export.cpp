@@ -7,19 +7,25 @@
 
 namespace memora {
 
-void EsportaGriglia(QWidget* parent, const SheetRows& grid, const SpreadsheetSheet& sheet)
+void exportViewFile(QWidget* parent, const QString& fileName, const std::function<bool(const QString& path)>& write)
 {
     Messages& messages = *platform().messages;
     if (!messages.ask(parent, MsgEsportaAdesso))
         return;
-    const QString path = QDir(programDirectory()).filePath(sheet.fileName);
-    if (!writeSpreadsheetFile(path, sheet, grid)) {
+    const QString path = QDir(programDirectory()).filePath(fileName);
+    if (!write(path)) {
         messages.show(parent, MessageKind::Plain, MsgEsportazioneImpossibile);
         return;
     }
     if (!messages.ask(parent, MsgApriFileExcel))
         return;
     TMisc::Open(QLatin1Char('"') + path + QLatin1Char('"'));
+}
+
+void EsportaGriglia(QWidget* parent, const SheetRows& grid, const SpreadsheetSheet& sheet)
+{
+    exportViewFile(parent, sheet.fileName,
+                   [&](const QString& path) { return writeSpreadsheetFile(path, sheet, grid); });
 }
 
 }  // namespace memora
