@@ -24,6 +24,8 @@
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QTableView>
 #include <QTest>
 
 #include <csignal>
@@ -124,6 +126,8 @@ private slots:
     void timeListByKeyboard();
     void pasting_data();
     void pasting();
+    void pictureClickLeavesTheFocus_data();
+    void pictureClickLeavesTheFocus();
     void dateFieldKeys_data();
     void dateFieldKeys();
     void leaveRules_data();
@@ -135,6 +139,8 @@ private slots:
 
     void pickerImportsChosenDate();
     void pickerCancelKeepsDate();
+    void pickerImportsOnEnterAndDoubleClick_data();
+    void pickerImportsOnEnterAndDoubleClick();
     void pickerActsOnlyForTheDueDate();
 
     void cardFromKeyboardReachesHomeList();
@@ -967,6 +973,33 @@ void TestCardEditor::pasting()
     QCOMPARE(field->text(), text);
 }
 
+void TestCardEditor::pictureClickLeavesTheFocus_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const char* name : {"impData", "btnEmail", "cmdPrimo", "cmdIndietro", "cmdAvanti", "cmdUltimo", "cmdTrova",
+                             "cmdGuida"})
+        QTest::newRow(name) << name;
+}
+
+// A click on a picture acts and leaves the focus in the field: Tab goes on
+// from there, and Enter does not press the picture again.
+void TestCardEditor::pictureClickLeavesTheFocus()
+{
+    QFETCH(QString, name);
+    editor().txtCausale->setFocus();
+    auto* picture = control<PictureButton>(name);
+    QSignalSpy clicks(picture, &QAbstractButton::clicked);
+    QTest::mouseClick(picture, Qt::LeftButton);
+    QCOMPARE(clicks.size(), 1);
+    QCOMPARE(QApplication::focusWidget(), m_editor->txtCausale);
+    QTest::keyClick(m_editor->txtCausale, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), m_editor->txtDettagli);
+
+    m_editor->txtNote->setFocus();  // Tab still reaches the pictures
+    QTest::keyClick(m_editor->txtNote, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), m_editor->cmdNuovo);
+}
+
 void TestCardEditor::dateFieldKeys_data()
 {
     QTest::addColumn<int>("key");
@@ -1147,6 +1180,42 @@ void TestCardEditor::pickerCancelKeepsDate()
     QCOMPARE(m_editor->txtData->text(), QStringLiteral("15/06/2030"));
 }
 
+void TestCardEditor::pickerImportsOnEnterAndDoubleClick_data()
+{
+    QTest::addColumn<QString>("gesture");
+    QTest::newRow("Enter") << "Enter";
+    QTest::newRow("keypad Enter") << "keypad Enter";
+    QTest::newRow("double-click on the day") << "double-click";
+}
+
+// The calendar keeps Enter from the default button Importa, so it imports
+// the date itself, as a double-click on a day does.
+void TestCardEditor::pickerImportsOnEnterAndDoubleClick()
+{
+    QFETCH(QString, gesture);
+    editor().txtData->setText(QStringLiteral("15/06/2030"));
+    bool closed = false;
+    m_platform->modal.inside = [&](QDialog& dialog) {
+        auto* picker = qobject_cast<TfrmCalendario*>(&dialog);
+        picker->calAppuntamenti->setSelectedDate(QDate(2014, 3, 5));
+        auto* days = picker->calAppuntamenti->findChild<QTableView*>();
+        QVERIFY(days);
+        days->setFocus();
+        if (gesture == "double-click") {
+            const QPoint day = days->visualRect(days->currentIndex()).center();
+            QTest::mouseClick(days->viewport(), Qt::LeftButton, Qt::NoModifier, day);
+            QTest::mouseDClick(days->viewport(), Qt::LeftButton, Qt::NoModifier, day);
+        } else {
+            QTest::keyClick(days, gesture == "Enter" ? Qt::Key_Return : Qt::Key_Enter,
+                            gesture == "Enter" ? Qt::NoModifier : Qt::KeypadModifier);
+        }
+        closed = !picker->isVisible();
+    };
+    m_editor->impData->click();
+    QVERIFY(closed);
+    QCOMPARE(m_editor->txtData->text(), QStringLiteral("05/03/2014"));
+}
+
 // A picker opened for anything but the due date leaves the editor alone.
 void TestCardEditor::pickerActsOnlyForTheDueDate()
 {
@@ -1157,6 +1226,8 @@ void TestCardEditor::pickerActsOnlyForTheDueDate()
     QVERIFY(picker.isVisible());
     picker.lblMemory->setText(QStringLiteral("Data"));
     picker.btnImportaData->click();
+    QVERIFY(picker.isVisible());
+    QTest::keyClick(picker.calAppuntamenti->findChild<QTableView*>(), Qt::Key_Return);
     QVERIFY(picker.isVisible());
     QCOMPARE(m_editor->txtData->text(), QStringLiteral("15/06/2030"));
     picker.btnAnnulla->click();
