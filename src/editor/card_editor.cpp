@@ -348,6 +348,9 @@ void TfrmArchivio_Scadenze::cmdDuplicaClick()
     }
     resetTime();
     txtData->clear();
+    // The copy is a deadline still to meet, even when the card it comes from
+    // was met: a ticked copy would never be announced.
+    chkOttemperata->setChecked(false);
     txtData->setFocus();
     platform().messages->show(this, MessageKind::Information, duplicatedText);
 }

@@ -789,7 +789,9 @@ void TestCardEditor::duplicateCard7Of9()
     m_editor->cmdIndietro->click();
     QCOMPARE(m_editor->lblPosizione->text(), QStringLiteral("7"));
     m_editor->txtOreApp->setCurrentIndex(9);
-    const QStringList fields = keptFields();
+    QVERIFY(m_editor->chkOttemperata->isChecked());
+    QStringList fields = keptFields();
+    fields.last() = QStringLiteral("unchecked");  // the copy is still to be met
 
     m_editor->cmdDuplica->click();
     QCOMPARE(messages(), QList<Message>({{MessageKind::Information, duplicatedText}}));
@@ -814,6 +816,7 @@ void TestCardEditor::duplicateCard7Of9()
     copy.Data = QStringLiteral("07/05/2014");
     copy.OreApp = copy.MinutiApp = QStringLiteral("00");
     copy.Ora = QStringLiteral("00:00");
+    copy.Assolto = flagPending;
     QCOMPARE(recordBytes(after, 10), encodeRecord(copy));
 }
 
@@ -1124,6 +1127,7 @@ void TestCardEditor::guideOnTheEditorsTopic()
     QCOMPARE(title, QStringLiteral("Applicazione Archivio Scadenze."));
     QCOMPARE(paragraphs.size(), 10);
     QVERIFY(paragraphs[3].contains(QStringLiteral("Duplica")));
+    QVERIFY(paragraphs[3].contains(QStringLiteral("nasce da assolvere")));  // a copy is never born fulfilled
     QCOMPARE(m_editor->findChildren<TfrmGuida*>().size(), 0);
 }
 
