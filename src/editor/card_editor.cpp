@@ -48,6 +48,14 @@ constexpr Field textFields[] = {
     Field::Dettagli, Field::Contatto, Field::Tel, Field::Cel, Field::Email, Field::Luogo, Field::Importo, Field::Note,
 };
 
+// Rewrites a field only when the text differs, so a field that stands as
+// it is keeps its cursor.
+void setTextIfOther(QLineEdit* edit, const QString& text)
+{
+    if (edit->text() != text)
+        edit->setText(text);
+}
+
 // A control that takes input: moving the mouse over it leaves the status line as it is.
 bool takesInput(const QWidget* widget)
 {
@@ -220,9 +228,10 @@ QString TfrmArchivio_Scadenze::fieldText(Field field) const
 void TfrmArchivio_Scadenze::setFieldText(Field field, const QString& text)
 {
     QWidget* widget = control(field);
-    if (auto* edit = qobject_cast<QLineEdit*>(widget))
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         edit->setText(text);
-    else if (auto* combo = qobject_cast<QComboBox*>(widget))
+        edit->home(false);  // a long text is read from its start
+    } else if (auto* combo = qobject_cast<QComboBox*>(widget))
         combo->setEditText(text);
     else
         lblOra->setText(text);
@@ -307,19 +316,24 @@ void TfrmArchivio_Scadenze::showArchiveFailure()
     platform().messages->show(this, MessageKind::Error, MsgArchivioInaccessibile);
 }
 
+void TfrmArchivio_Scadenze::holdFieldsToRules()
+{
+    setTextIfOther(txtAvviso, noticeOnSave(txtAvviso->text()));
+    for (Field field : {Field::OreApp, Field::MinutiApp, Field::Importo})
+        fieldLeft(field);
+}
+
 void TfrmArchivio_Scadenze::cmdSalvaClick()
 {
     // Leaving the field being edited applies its leave rule before anything
-    // is read. An inactive window gets no focus events, so the rule runs here.
-    QWidget* edited = focusWidget();
+    // is read. Text can also arrive without keys or focus (an assistive tool
+    // sets it, or the window is in the background), so the rules of the
+    // notice, time and amount are applied to every one of them here.
     btnFocus->setFocus(Qt::OtherFocusReason);
-    if (const std::optional<Field> field = fieldOf(edited); field && !isActiveWindow())
-        fieldLeft(*field);
+    holdFieldsToRules();
 
     if (!requiredFieldsPresent())
         return;
-    if (trimmed(txtImporto->text()).isEmpty())
-        txtImporto->setText(zeroAmount);
     lblOra->setText(trimmed(txtOreApp->currentText()) + u':' + trimmed(txtMinutiApp->currentText()));
 
     const QString number = trimmed(lblPosizione->text());
@@ -446,11 +460,11 @@ bool TfrmArchivio_Scadenze::fieldKeyPress(Field field, QKeyEvent* event)
 void TfrmArchivio_Scadenze::fieldLeft(Field field)
 {
     if (field == Field::OreApp)
-        txtOreApp->setEditText(timeOnLeave(txtOreApp->currentText(), hourEntries));
+        setTextIfOther(txtOreApp->lineEdit(), timeOnLeave(txtOreApp->currentText(), hourEntries));
     else if (field == Field::MinutiApp)
-        txtMinutiApp->setEditText(timeOnLeave(txtMinutiApp->currentText(), minuteEntries));
+        setTextIfOther(txtMinutiApp->lineEdit(), timeOnLeave(txtMinutiApp->currentText(), minuteEntries));
     else if (field == Field::Importo)
-        txtImporto->setText(amountOnLeave(txtImporto->text()));
+        setTextIfOther(txtImporto, amountOnLeave(txtImporto->text()));
 }
 
 void TfrmArchivio_Scadenze::txtEmailTyping()

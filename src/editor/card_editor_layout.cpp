@@ -57,7 +57,7 @@ QLineEdit* addField(QWidget* window, const char* name, const QString& label, Fie
     edit->setObjectName(QString::fromLatin1(name));
     edit->setGeometry(geometry);
     edit->setFont(fieldFont());
-    edit->setValidator(new FieldGuard(fieldCapacity(field), characters, edit));
+    edit->setValidator(new FieldGuard(edit, fieldCapacity(field), characters));
     edit->setAccessibleName(label.chopped(1));
     const int labelWidth = std::max(geometry.width(), 156);  // a short field can have a long label
     addLabel(window, label, geometry.x(), geometry.y() - labelHeight, labelWidth)->setBuddy(edit);
@@ -77,7 +77,7 @@ QComboBox* addTimeCombo(QWidget* window, const char* name, const QString& label,
         combo->addItem(QStringLiteral("%1").arg(i, 2, 10, QChar(u'0')));
     combo->setGeometry(geometry);
     combo->setFont(fieldFont());
-    combo->setValidator(new FieldGuard(fieldCapacity(field), CharacterSet::Any, combo));
+    combo->setValidator(new FieldGuard(combo->lineEdit(), fieldCapacity(field), CharacterSet::Any));
     combo->setAccessibleName(label.chopped(1));
     addLabel(window, label, geometry.x(), geometry.y() - labelHeight, geometry.width() + 20)->setBuddy(combo);
     return combo;

@@ -11,6 +11,8 @@
 #include "widgets/picture.h"
 #include "widgets/summary_list.h"
 
+#include <QAccessible>
+#include <QAccessibleEditableTextInterface>
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -101,6 +103,8 @@ private slots:
     void homeAndEditorTakeTurns();
     void caricaScheda_data();
     void caricaScheda();
+    void shownCardReadsFromItsStart_data();
+    void shownCardReadsFromItsStart();
 
     void navigation_data();
     void navigation();
@@ -112,6 +116,8 @@ private slots:
     void requiredFields();
     void saveStoresWhatTheFieldsShow_data();
     void saveStoresWhatTheFieldsShow();
+    void textArrivedWithoutKeysIsSavedByTheRules_data();
+    void textArrivedWithoutKeysIsSavedByTheRules();
     void failedSaveChangesNothing_data();
     void failedSaveChangesNothing();
     void fullDiskLeavesNoPartialCard();
@@ -126,6 +132,7 @@ private slots:
     void timeListByKeyboard();
     void pasting_data();
     void pasting();
+    void editingTextBeyondCapacity();
     void pictureClickLeavesTheFocus_data();
     void pictureClickLeavesTheFocus();
     void dateFieldKeys_data();
@@ -459,6 +466,38 @@ void TestCardEditor::caricaScheda()
     QCOMPARE(window.txtOreApp->currentIndex(), -1);
 }
 
+void TestCardEditor::shownCardReadsFromItsStart_data()
+{
+    QTest::addColumn<bool>("navigation");
+    QTest::newRow("shown by the navigation") << true;
+    QTest::newRow("written by CaricaScheda") << false;
+}
+
+// A long reason is shown from its first word, not from its last.
+void TestCardEditor::shownCardReadsFromItsStart()
+{
+    QFETCH(bool, navigation);
+    TSchedaScadenza card = fixtureCard(1);
+    for (Field field : {Field::Tipologia, Field::Causale, Field::Dettagli, Field::Contatto, Field::Tel, Field::Cel,
+                        Field::Email, Field::Luogo, Field::Note})
+        card[field] = QStringLiteral("Inizio") + QString(fieldCapacity(field) - 6, u'x');
+    card.Causale = QStringLiteral("Inizio") + QString(194, u'x');
+    writeArchive(m_platform->archive(), {card});
+    editor().txtCausale->setFocus();
+    if (navigation)
+        m_editor->cmdPrimo->click();
+    else
+        m_editor->CaricaScheda(card, 1);
+    for (QLineEdit* edit : m_editor->findChildren<QLineEdit*>()) {
+        if (edit->parentWidget() != m_editor.get())
+            continue;  // the edits of the time combos
+        edit->grab();  // lays the text out as painting does
+        const QPoint leftEdge(edit->contentsRect().left() + 6, edit->height() / 2);
+        QVERIFY2(edit->cursorPositionAt(leftEdge) <= 1, qPrintable(edit->objectName()));
+    }
+    QCOMPARE(m_editor->txtCausale->text().size(), 200);
+}
+
 // ---- Navigation
 
 void TestCardEditor::navigation_data()
@@ -698,6 +737,59 @@ void TestCardEditor::saveStoresWhatTheFieldsShow()
     if (field == Field::Tipologia)
         QCOMPARE(readBytes(m_platform->archive()).mid(fieldOffset(Field::Tipologia) + 1, stored.size()),
                  QByteArray(stored == "\u20ac 5" ? "\x80 5" : "Rata ??"));
+}
+
+void TestCardEditor::textArrivedWithoutKeysIsSavedByTheRules_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("assistive");  // set through the accessible interface, or by setText
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<Field>("field");
+    QTest::addColumn<QString>("saved");  // stored and shown
+    const QString noNotice = QStringLiteral("Attenzione: per salvare la scheda \u00e8 necessario indicare i giorni "
+                                            "di preavviso rispetto alla data della scadenza.");
+    QTest::newRow("notice with a word") << "txtAvviso" << false << "5 g" << Field::Avviso << "5";
+    QTest::newRow("notice from a tool") << "txtAvviso" << true << "5 g" << Field::Avviso << "5";
+    QTest::newRow("notice, digits apart") << "txtAvviso" << true << " 1 2 " << Field::Avviso << "12";
+    QTest::newRow("notice without digits") << "txtAvviso" << true << "g" << Field::Avviso << noNotice;
+    QTest::newRow("amount from a tool") << "txtImporto" << true << "1,5" << Field::Importo << "1,50";
+    QTest::newRow("amount that is no number") << "txtImporto" << false << "12.5" << Field::Importo << "0,00";
+    QTest::newRow("hour that is no entry") << "txtOreApp" << false << "7" << Field::OreApp << "";
+    QTest::newRow("minutes from a tool") << "txtMinutiApp" << true << "5" << Field::MinutiApp << "";
+    QTest::newRow("reason as it came") << "txtCausale" << true << "Rata 5 g" << Field::Causale << "Rata 5 g";
+}
+
+// Text that reached a field without keys (an assistive tool, another
+// window) is stored as the field's rules would have it, and shown so: a
+// notice of "5 g" would make a card that no rule can classify.
+void TestCardEditor::textArrivedWithoutKeysIsSavedByTheRules()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, assistive);
+    QFETCH(QString, text);
+    QFETCH(Field, field);
+    QFETCH(QString, saved);
+    fillRequired();
+    m_editor->txtNote->setFocus();  // the field is never entered, so no leave rule runs
+    QWidget* widget = control(name);
+    auto* edit = qobject_cast<QComboBox*>(widget) ? qobject_cast<QComboBox*>(widget)->lineEdit()
+                                                   : qobject_cast<QLineEdit*>(widget);
+    if (assistive)
+        QAccessible::queryAccessibleInterface(edit)->editableTextInterface()->replaceText(0, int(edit->text().size()),
+                                                                                          text);
+    else
+        edit->setText(text);
+    QCOMPARE(edit->text(), text);  // what arrives is not rewritten on the way in
+
+    m_editor->cmdSalva->click();
+    if (saved.startsWith(QStringLiteral("Attenzione"))) {
+        QCOMPARE(messages(), QList<Message>({{MessageKind::Warning, saved}}));
+        QVERIFY(!QFile::exists(m_platform->archive()));
+        return;
+    }
+    QCOMPARE(messages(), QList<Message>({{MessageKind::Information, insertedText}}));
+    QCOMPARE(decodeRecord(readBytes(m_platform->archive()).constData())[field], saved);
+    QCOMPARE(edit->text(), saved);
 }
 
 void TestCardEditor::failedSaveChangesNothing_data()
@@ -949,31 +1041,74 @@ void TestCardEditor::pasting_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("text");
-    QTest::newRow("notice: words refused") << "txtAvviso" << "5 giorni" << "";
-    QTest::newRow("notice: digits taken") << "txtAvviso" << "15" << "15";
-    QTest::newRow("notice: too many digits refused") << "txtAvviso" << "1234" << "";
-    QTest::newRow("amount: point refused") << "txtImporto" << "12.50" << "";
-    QTest::newRow("amount: currency refused") << "txtImporto" << "\u20ac 5" << "";
-    QTest::newRow("amount: digits and comma taken") << "txtImporto" << "12,50" << "12,50";
-    QTest::newRow("reason: any text taken") << "txtCausale" << "Rata n. 5 (giugno)" << "Rata n. 5 (giugno)";
-    QTest::newRow("reason: beyond capacity refused") << "txtCausale" << QString(251, u'x') << "";
-    QTest::newRow("type: up to capacity taken") << "txtTipologia" << QString(50, u'x') << QString(50, u'x');
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("at");  // where the paste goes; -1 replaces the whole text
+    QTest::addColumn<bool>("byKeys");  // Ctrl+V, or the context menu's paste
+    const QString full(45, u'a');
+    const QString nines = QStringLiteral("999999999999999,00");
+    QTest::newRow("notice: the digits of words") << "txtAvviso" << "5 giorni" << "5" << "" << 0 << false;
+    QTest::newRow("notice: digits taken") << "txtAvviso" << "15" << "15" << "" << 0 << false;
+    QTest::newRow("notice: cut to capacity") << "txtAvviso" << "1234" << "123" << "" << 0 << false;
+    QTest::newRow("notice: cut to the room left") << "txtAvviso" << "1234" << "712" << "7" << 1 << false;
+    QTest::newRow("notice: over a selection") << "txtAvviso" << "4 5" << "45" << "123" << -1 << false;
+    QTest::newRow("amount: point dropped") << "txtImporto" << "12.50" << "1250" << "" << 0 << false;
+    QTest::newRow("amount: currency dropped") << "txtImporto" << "\u20ac 5,20" << "5,20" << "" << 0 << false;
+    QTest::newRow("amount: digits and comma taken") << "txtImporto" << "12,50" << "12,50" << "" << 0 << false;
+    QTest::newRow("amount: no room beside a long one") << "txtImporto" << "5" << nines << nines << 18 << false;
+    QTest::newRow("reason: any text taken") << "txtCausale" << "Rata n. 5 (giugno)" << "Rata n. 5 (giugno)" << ""
+                                            << 0 << false;
+    QTest::newRow("reason: cut to capacity") << "txtCausale" << QString(251, u'x') << QString(250, u'x') << "" << 0
+                                             << false;
+    QTest::newRow("reason: cut by Ctrl+V") << "txtCausale" << QString(251, u'x') << QString(250, u'x') << "" << 0
+                                           << true;
+    QTest::newRow("type: up to capacity taken") << "txtTipologia" << QString(50, u'x') << QString(50, u'x') << ""
+                                                << 0 << false;
+    QTest::newRow("type: cut where it goes") << "txtTipologia" << "0123456789" << full.left(10) + "01234" + full.mid(10)
+                                             << full << 10 << true;
 }
 
-// Pasted text obeys the rules of typed text: a notice of "5 giorni" would
-// store a card that no rule can classify.
+// Pasted text is cut to the room the field has left, as a maximum length
+// does, and keeps only the characters a key could type there: a notice of
+// "5 giorni" would store a card that no rule can classify.
 void TestCardEditor::pasting()
 {
     QFETCH(QString, name);
     QFETCH(QString, pasted);
     QFETCH(QString, text);
+    QFETCH(QString, before);
+    QFETCH(int, at);
+    QFETCH(bool, byKeys);
     editor();
     auto* field = control<QLineEdit>(name);
-    field->clear();
+    field->setText(before);
     field->setFocus();
+    if (at < 0)
+        field->selectAll();
+    else
+        field->setCursorPosition(at);
     QApplication::clipboard()->setText(pasted);
-    field->paste();
+    if (byKeys)
+        QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    else
+        field->paste();
     QCOMPARE(field->text(), text);
+    QCOMPARE(field->cursorPosition(), int(text.size()) - (at < 0 ? 0 : int(before.size()) - at));
+}
+
+// An amount left as fifteen nines and ",00" holds more than the field takes:
+// its characters can still be deleted, but none added.
+void TestCardEditor::editingTextBeyondCapacity()
+{
+    editor().txtImporto->clear();
+    m_editor->txtImporto->setFocus();
+    QTest::keyClicks(m_editor->txtImporto, QStringLiteral("999999999999999"));
+    m_editor->txtNote->setFocus();
+    QCOMPARE(m_editor->txtImporto->text(), QStringLiteral("999999999999999,00"));
+    m_editor->txtImporto->setFocus();
+    QTest::keyClick(m_editor->txtImporto, Qt::Key_Backspace);
+    QCOMPARE(m_editor->txtImporto->text(), QStringLiteral("999999999999999,0"));
+    QTest::keyClicks(m_editor->txtImporto, QStringLiteral("5"));
+    QCOMPARE(m_editor->txtImporto->text(), QStringLiteral("999999999999999,0"));
 }
 
 void TestCardEditor::pictureClickLeavesTheFocus_data()
