@@ -4,6 +4,7 @@
 #include "archive/text_conventions.h"
 #include "editor/card_store.h"
 #include "editor/date_picker.h"
+#include "editor/editor_accessibility.h"
 #include "editor/email_link.h"
 #include "editor/field_rules.h"
 #include "export/export_view.h"
@@ -70,6 +71,7 @@ bool takesInput(const QWidget* widget)
 
 TfrmArchivio_Scadenze::TfrmArchivio_Scadenze() : QWidget(nullptr)
 {
+    installEditorAccessibility();
     setObjectName(QStringLiteral("TfrmArchivio_Scadenze"));
     setWindowTitle(QStringLiteral(" Memora - Archivio Scadenze"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -89,7 +91,7 @@ TfrmArchivio_Scadenze::TfrmArchivio_Scadenze() : QWidget(nullptr)
 void TfrmArchivio_Scadenze::describe(PictureButton* button, const QString& description)
 {
     button->setDescription(description);
-    connect(button, &PictureButton::hovered, this, [this, description] { panInfo->setText(description); });
+    connect(button, &PictureButton::hovered, this, [this, description] { setAnnouncedText(panInfo, description); });
 }
 
 void TfrmArchivio_Scadenze::connectControls()
@@ -152,7 +154,7 @@ void TfrmArchivio_Scadenze::connectControls()
                  cmdGuida, cmdEsci, cmdPrimo, cmdIndietro, cmdAvanti, cmdUltimo, impData, btnEmail});
 }
 
-void TfrmArchivio_Scadenze::FormCreate() { panInfo->setText(readyText); }
+void TfrmArchivio_Scadenze::FormCreate() { setAnnouncedText(panInfo, readyText); }
 
 void TfrmArchivio_Scadenze::FormShow()
 {
@@ -188,7 +190,7 @@ void TfrmArchivio_Scadenze::mouseMoveEvent(QMouseEvent* event)
     QWidget::mouseMoveEvent(event);
 }
 
-void TfrmArchivio_Scadenze::FormMouseMove() { panInfo->clear(); }
+void TfrmArchivio_Scadenze::FormMouseMove() { setAnnouncedText(panInfo, QString()); }
 
 // ---- The fields as the record names them
 
@@ -254,7 +256,7 @@ void TfrmArchivio_Scadenze::CaricaScheda(const TSchedaScadenza& card, int cardNu
         chkOttemperata->setChecked(true);
     else if (flag == flagPending)
         chkOttemperata->setChecked(false);
-    lblPosizione->setText(QString::number(cardNumber));
+    setAnnouncedText(lblPosizione, QString::number(cardNumber));
 }
 
 TSchedaScadenza TfrmArchivio_Scadenze::cardFromControls() const
@@ -286,7 +288,7 @@ void TfrmArchivio_Scadenze::clearCard()
     txtImporto->setText(zeroAmount);
     txtNote->clear();
     chkOttemperata->setChecked(false);
-    lblPosizione->clear();
+    setAnnouncedText(lblPosizione, QString());
     txtData->setFocus();
 }
 
@@ -341,7 +343,7 @@ void TfrmArchivio_Scadenze::cmdSalvaClick()
     if (!number.isEmpty() && !stored)
         return showArchiveFailure();
     try {
-        lblPosizione->setText(QString::number(saveCard(archiveFile(), cardFromControls(), stored)));
+        setAnnouncedText(lblPosizione, QString::number(saveCard(archiveFile(), cardFromControls(), stored)));
     } catch (const ArchiveError&) {
         return showArchiveFailure();
     }
@@ -354,7 +356,7 @@ void TfrmArchivio_Scadenze::cmdDuplicaClick()
         platform().messages->show(this, MessageKind::Warning, duplicateRefusedText);
         return;
     }
-    lblPosizione->clear();
+    setAnnouncedText(lblPosizione, QString());
     try {
         ArchiveFile archive(archiveFile());
     } catch (const ArchiveError&) {
@@ -385,7 +387,7 @@ void TfrmArchivio_Scadenze::runNavigation(NavigationCommand command)
     case NavigationStep::Kind::ShowCard: CaricaScheda(result.card, result.step.card); break;
     case NavigationStep::Kind::EmptyArchive:
         if (result.step.emptiesNumber)
-            lblPosizione->clear();
+            setAnnouncedText(lblPosizione, QString());
         platform().messages->show(this, MessageKind::Information, emptyArchiveText);
         break;
     case NavigationStep::Kind::BadNumber: showArchiveFailure(); break;
@@ -411,7 +413,7 @@ void TfrmArchivio_Scadenze::impDataClick()
 bool TfrmArchivio_Scadenze::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == chkOttemperata && event->type() == QEvent::MouseMove) {
-        panInfo->setText(chkOttemperata->toolTip());
+        setAnnouncedText(panInfo, chkOttemperata->toolTip());
         return static_cast<QMouseEvent*>(event)->buttons() == Qt::NoButton;
     }
     const std::optional<Field> field = fieldOf(watched);

@@ -68,6 +68,11 @@ QList<TSchedaScadenza> fixtureCards(int count)
 
 QByteArray recordBytes(const QByteArray& file, int card) { return file.mid((card - 1) * recordSize, recordSize); }
 
+QString accessibleText(QObject* object, QAccessible::Text text)
+{
+    return QAccessible::queryAccessibleInterface(object)->text(text);
+}
+
 struct Message {
     MessageKind kind;
     QString text;
@@ -105,6 +110,8 @@ private slots:
     void caricaScheda();
     void shownCardReadsFromItsStart_data();
     void shownCardReadsFromItsStart();
+    void cardNumberAndStatusAreRead();
+    void focusButtonIsLeftOutOfTheTree();
 
     void navigation_data();
     void navigation();
@@ -496,6 +503,58 @@ void TestCardEditor::shownCardReadsFromItsStart()
         QVERIFY2(edit->cursorPositionAt(leftEdge) <= 1, qPrintable(edit->objectName()));
     }
     QCOMPARE(m_editor->txtCausale->text().size(), 200);
+}
+
+// The card number and the status line are read by their texts, whatever
+// command set them. (Their changes are announced too; Qt passes the events
+// on only while an assistive tool listens, so no test here can see them.)
+void TestCardEditor::cardNumberAndStatusAreRead()
+{
+    writeArchive(m_platform->archive(), fixtureCards(3));
+    editor().cmdUltimo->click();
+    QCOMPARE(accessibleText(m_editor->lblPosizione, QAccessible::Name), QStringLiteral("3"));
+    QCOMPARE(accessibleText(m_editor->lblPosizione, QAccessible::Description), QStringLiteral("Numero della scheda"));
+    m_editor->cmdDuplica->click();
+    QCOMPARE(accessibleText(m_editor->lblPosizione, QAccessible::Name), QString());
+    fillRequired();
+    m_editor->cmdSalva->click();
+    QCOMPARE(accessibleText(m_editor->lblPosizione, QAccessible::Name), QStringLiteral("4"));
+
+    QCOMPARE(accessibleText(m_editor->panInfo, QAccessible::Name),
+             QStringLiteral("Pronto per archiviare una nuova scheda..."));
+    QCOMPARE(accessibleText(m_editor->panInfo, QAccessible::Description), QStringLiteral("Riga di stato"));
+    QTest::mouseMove(m_editor->cmdSalva, QPoint(5, 5));
+    QCOMPARE(accessibleText(m_editor->panInfo, QAccessible::Name), QStringLiteral("Salva la scheda corrente in archivio."));
+    QTest::mouseMove(m_editor->imgTitolo, QPoint(5, 5));
+    QCOMPARE(accessibleText(m_editor->panInfo, QAccessible::Name), QString());
+}
+
+// btnFocus, a button no one sees, is no child of the editor for assistive
+// tools, even while it holds the focus after a save.
+void TestCardEditor::focusButtonIsLeftOutOfTheTree()
+{
+    fillRequired();
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(m_editor.get());
+    QList<QObject*> children;
+    for (int i = 0; i < window->childCount(); ++i) {
+        QAccessibleInterface* child = window->child(i);
+        QVERIFY(child);
+        QCOMPARE(window->indexOfChild(child), i);
+        QCOMPARE(child->parent()->object(), m_editor.get());
+        children << child->object();
+    }
+    QVERIFY(!children.contains(m_editor->btnFocus));
+    for (QObject* control : std::initializer_list<QObject*>{m_editor->txtData, m_editor->cmdSalva,
+                                                            m_editor->lblPosizione, m_editor->panInfo})
+        QVERIFY(children.contains(control));
+    QCOMPARE(window->child(window->childCount()), nullptr);
+    QCOMPARE(window->indexOfChild(QAccessible::queryAccessibleInterface(m_editor->btnFocus)), -1);
+
+    m_editor->cmdSalva->click();
+    QCOMPARE(QApplication::focusWidget(), m_editor->btnFocus);  // it still does its work
+    QCOMPARE(window->focusChild(), nullptr);
+    m_editor->txtNote->setFocus();
+    QCOMPARE(window->focusChild()->object(), m_editor->txtNote);
 }
 
 // ---- Navigation
