@@ -57,6 +57,22 @@ void setTextIfOther(QLineEdit* edit, const QString& text)
         edit->setText(text);
 }
 
+// Puts text in a field to be read from its first character. A field keeps
+// the scroll of its previous text until it is painted, and a scroll beyond
+// the end of the new text would show that end: the field painted empty
+// forgets it.
+void showFromStart(QLineEdit* edit, const QString& text)
+{
+    edit->setText(QString());
+    edit->grab();
+    edit->setText(text);
+    edit->home(false);
+}
+
+// Empties a label that assistive tools read by its text: QLabel announces a
+// new text given by setText, but not the emptying by clear.
+void emptyLabel(QLabel* label) { label->setText(QString()); }
+
 // A control that takes input: moving the mouse over it leaves the status line as it is.
 bool takesInput(const QWidget* widget)
 {
@@ -91,7 +107,7 @@ TfrmArchivio_Scadenze::TfrmArchivio_Scadenze() : QWidget(nullptr)
 void TfrmArchivio_Scadenze::describe(PictureButton* button, const QString& description)
 {
     button->setDescription(description);
-    connect(button, &PictureButton::hovered, this, [this, description] { setAnnouncedText(panInfo, description); });
+    connect(button, &PictureButton::hovered, this, [this, description] { panInfo->setText(description); });
 }
 
 void TfrmArchivio_Scadenze::connectControls()
@@ -154,7 +170,7 @@ void TfrmArchivio_Scadenze::connectControls()
                  cmdGuida, cmdEsci, cmdPrimo, cmdIndietro, cmdAvanti, cmdUltimo, impData, btnEmail});
 }
 
-void TfrmArchivio_Scadenze::FormCreate() { setAnnouncedText(panInfo, readyText); }
+void TfrmArchivio_Scadenze::FormCreate() { panInfo->setText(readyText); }
 
 void TfrmArchivio_Scadenze::FormShow()
 {
@@ -190,7 +206,7 @@ void TfrmArchivio_Scadenze::mouseMoveEvent(QMouseEvent* event)
     QWidget::mouseMoveEvent(event);
 }
 
-void TfrmArchivio_Scadenze::FormMouseMove() { setAnnouncedText(panInfo, QString()); }
+void TfrmArchivio_Scadenze::FormMouseMove() { emptyLabel(panInfo); }
 
 // ---- The fields as the record names them
 
@@ -230,10 +246,9 @@ QString TfrmArchivio_Scadenze::fieldText(Field field) const
 void TfrmArchivio_Scadenze::setFieldText(Field field, const QString& text)
 {
     QWidget* widget = control(field);
-    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-        edit->setText(text);
-        edit->home(false);  // a long text is read from its start
-    } else if (auto* combo = qobject_cast<QComboBox*>(widget))
+    if (auto* edit = qobject_cast<QLineEdit*>(widget))
+        showFromStart(edit, text);
+    else if (auto* combo = qobject_cast<QComboBox*>(widget))
         combo->setEditText(text);
     else
         lblOra->setText(text);
@@ -256,7 +271,7 @@ void TfrmArchivio_Scadenze::CaricaScheda(const TSchedaScadenza& card, int cardNu
         chkOttemperata->setChecked(true);
     else if (flag == flagPending)
         chkOttemperata->setChecked(false);
-    setAnnouncedText(lblPosizione, QString::number(cardNumber));
+    lblPosizione->setText(QString::number(cardNumber));
 }
 
 TSchedaScadenza TfrmArchivio_Scadenze::cardFromControls() const
@@ -288,7 +303,7 @@ void TfrmArchivio_Scadenze::clearCard()
     txtImporto->setText(zeroAmount);
     txtNote->clear();
     chkOttemperata->setChecked(false);
-    setAnnouncedText(lblPosizione, QString());
+    emptyLabel(lblPosizione);
     txtData->setFocus();
 }
 
@@ -343,7 +358,7 @@ void TfrmArchivio_Scadenze::cmdSalvaClick()
     if (!number.isEmpty() && !stored)
         return showArchiveFailure();
     try {
-        setAnnouncedText(lblPosizione, QString::number(saveCard(archiveFile(), cardFromControls(), stored)));
+        lblPosizione->setText(QString::number(saveCard(archiveFile(), cardFromControls(), stored)));
     } catch (const ArchiveError&) {
         return showArchiveFailure();
     }
@@ -356,7 +371,7 @@ void TfrmArchivio_Scadenze::cmdDuplicaClick()
         platform().messages->show(this, MessageKind::Warning, duplicateRefusedText);
         return;
     }
-    setAnnouncedText(lblPosizione, QString());
+    emptyLabel(lblPosizione);
     try {
         ArchiveFile archive(archiveFile());
     } catch (const ArchiveError&) {
@@ -387,7 +402,7 @@ void TfrmArchivio_Scadenze::runNavigation(NavigationCommand command)
     case NavigationStep::Kind::ShowCard: CaricaScheda(result.card, result.step.card); break;
     case NavigationStep::Kind::EmptyArchive:
         if (result.step.emptiesNumber)
-            setAnnouncedText(lblPosizione, QString());
+            emptyLabel(lblPosizione);
         platform().messages->show(this, MessageKind::Information, emptyArchiveText);
         break;
     case NavigationStep::Kind::BadNumber: showArchiveFailure(); break;
@@ -413,7 +428,7 @@ void TfrmArchivio_Scadenze::impDataClick()
 bool TfrmArchivio_Scadenze::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == chkOttemperata && event->type() == QEvent::MouseMove) {
-        setAnnouncedText(panInfo, chkOttemperata->toolTip());
+        panInfo->setText(chkOttemperata->toolTip());
         return static_cast<QMouseEvent*>(event)->buttons() == Qt::NoButton;
     }
     const std::optional<Field> field = fieldOf(watched);

@@ -233,7 +233,8 @@ void TfrmArchivio_Scadenze::createNavigation()
     lblPosizione->setGeometry(712, 614, 54, 28);
     lblPosizione->setAlignment(Qt::AlignCenter);
     lblPosizione->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));
-    // Assistive tools read the number itself as the label's name.
+    // No accessible name: a label without one is read by its text, and
+    // announces each change of it.
     lblPosizione->setAccessibleDescription(QStringLiteral("Numero della scheda"));
     cmdAvanti = addArrow("cmdAvanti", art::Step::Next, QStringLiteral("Scheda successiva"), 768);
     cmdUltimo = addArrow("cmdUltimo", art::Step::Last, QStringLiteral("Ultima scheda"), 802);
@@ -247,7 +248,7 @@ void TfrmArchivio_Scadenze::createStatusLine()
     panInfo->setIndent(10);
     panInfo->setFont(QFont(QStringLiteral("Tahoma"), 12));
     panInfo->setStyleSheet(QStringLiteral("background: rgb(30,70,140); color: white; border-radius: 4px;"));
-    panInfo->setAccessibleDescription(QStringLiteral("Riga di stato"));
+    panInfo->setAccessibleDescription(QStringLiteral("Riga di stato"));  // read by its text, as lblPosizione
 
     // Takes the focus at the start of a save, so the field being edited is
     // left first. It has no size, so it is never seen, Tab passes it by, and

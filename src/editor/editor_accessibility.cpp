@@ -3,7 +3,6 @@
 #include "editor/card_editor.h"
 
 #include <QAccessibleWidget>
-#include <QLabel>
 #include <QPushButton>
 
 namespace memora {
@@ -56,15 +55,6 @@ QAccessibleInterface* editorInterface(const QString&, QObject* object)
 }
 
 }  // namespace
-
-void setAnnouncedText(QLabel* label, const QString& text)
-{
-    if (label->text() == text)
-        return;
-    label->setText(text);
-    QAccessibleEvent event(label, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&event);
-}
 
 void installEditorAccessibility()
 {

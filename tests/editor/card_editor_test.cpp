@@ -490,7 +490,11 @@ void TestCardEditor::shownCardReadsFromItsStart()
         card[field] = QStringLiteral("Inizio") + QString(fieldCapacity(field) - 6, u'x');
     card.Causale = QStringLiteral("Inizio") + QString(194, u'x');
     writeArchive(m_platform->archive(), {card});
-    editor().txtCausale->setFocus();
+    for (QLineEdit* edit : editor().findChildren<QLineEdit*>()) {
+        edit->setText(QString(250, u'9'));  // wider than the card's texts, read up to its end
+        edit->grab();
+    }
+    m_editor->txtCausale->setFocus();
     if (navigation)
         m_editor->cmdPrimo->click();
     else
@@ -506,8 +510,9 @@ void TestCardEditor::shownCardReadsFromItsStart()
 }
 
 // The card number and the status line are read by their texts, whatever
-// command set them. (Their changes are announced too; Qt passes the events
-// on only while an assistive tool listens, so no test here can see them.)
+// command set them. (A label read by its text also announces its changes;
+// Qt passes such events on only while an assistive tool listens, so no test
+// here can see them.)
 void TestCardEditor::cardNumberAndStatusAreRead()
 {
     writeArchive(m_platform->archive(), fixtureCards(3));
