@@ -344,8 +344,8 @@ void TfrmArchivio_Scadenze::cmdSalvaClick()
 {
     // Leaving the field being edited applies its leave rule before anything
     // is read. Text can also arrive without keys or focus (an assistive tool
-    // sets it, or the window is in the background), so the rules of the
-    // notice, time and amount are applied to every one of them here.
+    // sets it, or the window is in the background), so the notice, time and
+    // amount rules are applied here to whatever the fields hold.
     btnFocus->setFocus(Qt::OtherFocusReason);
     holdFieldsToRules();
 
