@@ -4,6 +4,7 @@
 #include "archive/text_conventions.h"
 #include "editor/card_store.h"
 #include "editor/date_picker.h"
+#include "editor/editor_accessibility.h"
 #include "editor/email_link.h"
 #include "editor/field_rules.h"
 #include "export/export_view.h"
@@ -48,6 +49,30 @@ constexpr Field textFields[] = {
     Field::Dettagli, Field::Contatto, Field::Tel, Field::Cel, Field::Email, Field::Luogo, Field::Importo, Field::Note,
 };
 
+// Rewrites a field only when the text differs, so a field that stands as
+// it is keeps its cursor.
+void setTextIfOther(QLineEdit* edit, const QString& text)
+{
+    if (edit->text() != text)
+        edit->setText(text);
+}
+
+// Puts text in a field to be read from its first character. A field keeps
+// the scroll of its previous text until it is painted, and a scroll beyond
+// the end of the new text would show that end: the field painted empty
+// forgets it.
+void showFromStart(QLineEdit* edit, const QString& text)
+{
+    edit->setText(QString());
+    edit->grab();
+    edit->setText(text);
+    edit->home(false);
+}
+
+// Empties a label that assistive tools read by its text: QLabel announces a
+// new text given by setText, but not the emptying by clear.
+void emptyLabel(QLabel* label) { label->setText(QString()); }
+
 // A control that takes input: moving the mouse over it leaves the status line as it is.
 bool takesInput(const QWidget* widget)
 {
@@ -62,6 +87,7 @@ bool takesInput(const QWidget* widget)
 
 TfrmArchivio_Scadenze::TfrmArchivio_Scadenze() : QWidget(nullptr)
 {
+    installEditorAccessibility();
     setObjectName(QStringLiteral("TfrmArchivio_Scadenze"));
     setWindowTitle(QStringLiteral(" Memora - Archivio Scadenze"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -180,7 +206,7 @@ void TfrmArchivio_Scadenze::mouseMoveEvent(QMouseEvent* event)
     QWidget::mouseMoveEvent(event);
 }
 
-void TfrmArchivio_Scadenze::FormMouseMove() { panInfo->clear(); }
+void TfrmArchivio_Scadenze::FormMouseMove() { emptyLabel(panInfo); }
 
 // ---- The fields as the record names them
 
@@ -221,7 +247,7 @@ void TfrmArchivio_Scadenze::setFieldText(Field field, const QString& text)
 {
     QWidget* widget = control(field);
     if (auto* edit = qobject_cast<QLineEdit*>(widget))
-        edit->setText(text);
+        showFromStart(edit, text);
     else if (auto* combo = qobject_cast<QComboBox*>(widget))
         combo->setEditText(text);
     else
@@ -277,7 +303,7 @@ void TfrmArchivio_Scadenze::clearCard()
     txtImporto->setText(zeroAmount);
     txtNote->clear();
     chkOttemperata->setChecked(false);
-    lblPosizione->clear();
+    emptyLabel(lblPosizione);
     txtData->setFocus();
 }
 
@@ -307,19 +333,24 @@ void TfrmArchivio_Scadenze::showArchiveFailure()
     platform().messages->show(this, MessageKind::Error, MsgArchivioInaccessibile);
 }
 
+void TfrmArchivio_Scadenze::holdFieldsToRules()
+{
+    setTextIfOther(txtAvviso, noticeOnSave(txtAvviso->text()));
+    for (Field field : {Field::OreApp, Field::MinutiApp, Field::Importo})
+        fieldLeft(field);
+}
+
 void TfrmArchivio_Scadenze::cmdSalvaClick()
 {
     // Leaving the field being edited applies its leave rule before anything
-    // is read. An inactive window gets no focus events, so the rule runs here.
-    QWidget* edited = focusWidget();
+    // is read. Text can also arrive without keys or focus (an assistive tool
+    // sets it, or the window is in the background), so the notice, time and
+    // amount rules are applied here to whatever the fields hold.
     btnFocus->setFocus(Qt::OtherFocusReason);
-    if (const std::optional<Field> field = fieldOf(edited); field && !isActiveWindow())
-        fieldLeft(*field);
+    holdFieldsToRules();
 
     if (!requiredFieldsPresent())
         return;
-    if (trimmed(txtImporto->text()).isEmpty())
-        txtImporto->setText(zeroAmount);
     lblOra->setText(trimmed(txtOreApp->currentText()) + u':' + trimmed(txtMinutiApp->currentText()));
 
     const QString number = trimmed(lblPosizione->text());
@@ -340,7 +371,7 @@ void TfrmArchivio_Scadenze::cmdDuplicaClick()
         platform().messages->show(this, MessageKind::Warning, duplicateRefusedText);
         return;
     }
-    lblPosizione->clear();
+    emptyLabel(lblPosizione);
     try {
         ArchiveFile archive(archiveFile());
     } catch (const ArchiveError&) {
@@ -348,6 +379,9 @@ void TfrmArchivio_Scadenze::cmdDuplicaClick()
     }
     resetTime();
     txtData->clear();
+    // The copy is a deadline still to meet, even when the card it comes from
+    // was met: a ticked copy would never be announced.
+    chkOttemperata->setChecked(false);
     txtData->setFocus();
     platform().messages->show(this, MessageKind::Information, duplicatedText);
 }
@@ -368,7 +402,7 @@ void TfrmArchivio_Scadenze::runNavigation(NavigationCommand command)
     case NavigationStep::Kind::ShowCard: CaricaScheda(result.card, result.step.card); break;
     case NavigationStep::Kind::EmptyArchive:
         if (result.step.emptiesNumber)
-            lblPosizione->clear();
+            emptyLabel(lblPosizione);
         platform().messages->show(this, MessageKind::Information, emptyArchiveText);
         break;
     case NavigationStep::Kind::BadNumber: showArchiveFailure(); break;
@@ -443,11 +477,11 @@ bool TfrmArchivio_Scadenze::fieldKeyPress(Field field, QKeyEvent* event)
 void TfrmArchivio_Scadenze::fieldLeft(Field field)
 {
     if (field == Field::OreApp)
-        txtOreApp->setEditText(timeOnLeave(txtOreApp->currentText(), hourEntries));
+        setTextIfOther(txtOreApp->lineEdit(), timeOnLeave(txtOreApp->currentText(), hourEntries));
     else if (field == Field::MinutiApp)
-        txtMinutiApp->setEditText(timeOnLeave(txtMinutiApp->currentText(), minuteEntries));
+        setTextIfOther(txtMinutiApp->lineEdit(), timeOnLeave(txtMinutiApp->currentText(), minuteEntries));
     else if (field == Field::Importo)
-        txtImporto->setText(amountOnLeave(txtImporto->text()));
+        setTextIfOther(txtImporto, amountOnLeave(txtImporto->text()));
 }
 
 void TfrmArchivio_Scadenze::txtEmailTyping()

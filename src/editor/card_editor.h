@@ -140,6 +140,7 @@ private:
     void clearCard();
     void resetTime();
     void runNavigation(NavigationCommand command);
+    void holdFieldsToRules();
     bool requiredFieldsPresent();
     TSchedaScadenza cardFromControls() const;
     void showArchiveFailure();

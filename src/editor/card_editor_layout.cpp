@@ -57,7 +57,7 @@ QLineEdit* addField(QWidget* window, const char* name, const QString& label, Fie
     edit->setObjectName(QString::fromLatin1(name));
     edit->setGeometry(geometry);
     edit->setFont(fieldFont());
-    edit->setValidator(new FieldGuard(fieldCapacity(field), characters, edit));
+    edit->setValidator(new FieldGuard(edit, fieldCapacity(field), characters));
     edit->setAccessibleName(label.chopped(1));
     const int labelWidth = std::max(geometry.width(), 156);  // a short field can have a long label
     addLabel(window, label, geometry.x(), geometry.y() - labelHeight, labelWidth)->setBuddy(edit);
@@ -77,7 +77,7 @@ QComboBox* addTimeCombo(QWidget* window, const char* name, const QString& label,
         combo->addItem(QStringLiteral("%1").arg(i, 2, 10, QChar(u'0')));
     combo->setGeometry(geometry);
     combo->setFont(fieldFont());
-    combo->setValidator(new FieldGuard(fieldCapacity(field), CharacterSet::Any, combo));
+    combo->setValidator(new FieldGuard(combo->lineEdit(), fieldCapacity(field), CharacterSet::Any));
     combo->setAccessibleName(label.chopped(1));
     addLabel(window, label, geometry.x(), geometry.y() - labelHeight, geometry.width() + 20)->setBuddy(combo);
     return combo;
@@ -233,7 +233,9 @@ void TfrmArchivio_Scadenze::createNavigation()
     lblPosizione->setGeometry(712, 614, 54, 28);
     lblPosizione->setAlignment(Qt::AlignCenter);
     lblPosizione->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));
-    lblPosizione->setAccessibleName(QStringLiteral("Numero della scheda"));
+    // No accessible name: a label without one is read by its text, and
+    // announces each change of it.
+    lblPosizione->setAccessibleDescription(QStringLiteral("Numero della scheda"));
     cmdAvanti = addArrow("cmdAvanti", art::Step::Next, QStringLiteral("Scheda successiva"), 768);
     cmdUltimo = addArrow("cmdUltimo", art::Step::Last, QStringLiteral("Ultima scheda"), 802);
 }
@@ -246,15 +248,15 @@ void TfrmArchivio_Scadenze::createStatusLine()
     panInfo->setIndent(10);
     panInfo->setFont(QFont(QStringLiteral("Tahoma"), 12));
     panInfo->setStyleSheet(QStringLiteral("background: rgb(30,70,140); color: white; border-radius: 4px;"));
-    panInfo->setAccessibleName(QStringLiteral("Riga di stato"));
+    panInfo->setAccessibleDescription(QStringLiteral("Riga di stato"));  // read by its text, as lblPosizione
 
     // Takes the focus at the start of a save, so the field being edited is
-    // left first. It has no size, so it is never seen, and Tab passes it by.
+    // left first. It has no size, so it is never seen, Tab passes it by, and
+    // assistive tools do not show it (installEditorAccessibility).
     btnFocus = new QPushButton(this);
     btnFocus->setObjectName(QStringLiteral("btnFocus"));
     btnFocus->setGeometry(0, 0, 0, 0);
     btnFocus->setFocusPolicy(Qt::NoFocus);
-    btnFocus->setAccessibleName(QStringLiteral("Scheda salvata"));
 }
 
 }  // namespace memora

@@ -64,6 +64,9 @@ void TfrmCalendario::createControls()
 
     connect(btnImportaData, &QPushButton::clicked, this, &TfrmCalendario::btnImportaDataClick);
     connect(btnAnnulla, &QPushButton::clicked, this, &TfrmCalendario::btnAnnullaClick);
+    // The calendar keeps Enter for itself, so Importa, the default button,
+    // never sees it: Enter and a double-click on a day import the date.
+    connect(calAppuntamenti, &QCalendarWidget::activated, this, &TfrmCalendario::btnImportaDataClick);
     setTabChain({calAppuntamenti, btnImportaData, btnAnnulla});
 }
 

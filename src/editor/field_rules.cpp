@@ -2,6 +2,7 @@
 
 #include "archive/text_conventions.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -18,12 +19,23 @@ const QString zeroAmount = QStringLiteral("0,00");
 
 bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
-bool isSingle(QStringView typed, bool (*accepted)(QChar))
+bool digitOrComma(QChar c) { return isDigit(c) || c == u','; }
+
+bool takes(CharacterSet characters, QChar c)
 {
-    return typed.size() == 1 && accepted(typed.front());
+    switch (characters) {
+    case CharacterSet::Digits: return isDigit(c);
+    case CharacterSet::DigitsAndComma: return digitOrComma(c);
+    case CharacterSet::Any: return true;
+    }
+    return true;
 }
 
-bool digitOrComma(QChar c) { return isDigit(c) || c == u','; }
+// A key that types one character of the set.
+bool typesOne(QStringView typed, CharacterSet characters)
+{
+    return typed.size() == 1 && takes(characters, typed.front());
+}
 
 // Digits with at most one comma, which may stand first or last, and at least
 // one digit.
@@ -66,19 +78,47 @@ QString formatAmount(double value)
     return text;
 }
 
+// The lengths of the longest common start and of the longest common end of two texts.
+qsizetype commonStart(QStringView a, QStringView b)
+{
+    qsizetype n = 0;
+    while (n < a.size() && n < b.size() && a[n] == b[n])
+        ++n;
+    return n;
+}
+
+qsizetype commonEnd(QStringView a, QStringView b)
+{
+    qsizetype n = 0;
+    while (n < a.size() && n < b.size() && a[a.size() - 1 - n] == b[b.size() - 1 - n])
+        ++n;
+    return n;
+}
+
 }  // namespace
 
-bool fitsField(QStringView text, int capacity, CharacterSet characters)
+QString allowedCharacters(QStringView text, CharacterSet characters)
 {
-    if (text.size() > capacity)
-        return false;
-    for (QChar c : text) {
-        if (characters == CharacterSet::Digits && !isDigit(c))
-            return false;
-        if (characters == CharacterSet::DigitsAndComma && !digitOrComma(c))
-            return false;
-    }
-    return true;
+    QString kept;
+    kept.reserve(text.size());
+    for (QChar c : text)
+        if (takes(characters, c))
+            kept += c;
+    return kept;
+}
+
+FieldText guardedEdit(QStringView before, QStringView after, int cursor, int capacity, CharacterSet characters)
+{
+    // What follows the cursor is the end of the text the change kept; where
+    // the cursor says otherwise (an undo), the common end is taken instead.
+    qsizetype end = after.size() - cursor;
+    if (cursor < 0 || end < 0 || end > before.size() || !before.endsWith(after.right(end)))
+        end = commonEnd(before, after);
+    const qsizetype start = commonStart(before.chopped(end), after.chopped(end));
+    const qsizetype kept = start + end;
+    const qsizetype room = std::max<qsizetype>(0, capacity - kept);
+    const QString added = allowedCharacters(after.mid(start, after.size() - kept), characters).left(room);
+    return {after.left(start).toString() + added + after.right(end).toString(), int(start + added.size())};
 }
 
 bool isEditingKey(int key)
@@ -86,9 +126,15 @@ bool isEditingKey(int key)
     return key == Qt::Key_Backspace || key == Qt::Key_Delete || key == Qt::Key_Left || key == Qt::Key_Right;
 }
 
-bool noticeKeyAccepted(int key, QStringView typed) { return isEditingKey(key) || isSingle(typed, isDigit); }
+bool noticeKeyAccepted(int key, QStringView typed)
+{
+    return isEditingKey(key) || typesOne(typed, CharacterSet::Digits);
+}
 
-bool amountKeyAccepted(int key, QStringView typed) { return isEditingKey(key) || isSingle(typed, digitOrComma); }
+bool amountKeyAccepted(int key, QStringView typed)
+{
+    return isEditingKey(key) || typesOne(typed, CharacterSet::DigitsAndComma);
+}
 
 bool isTabKey(int key) { return key == Qt::Key_Tab || key == Qt::Key_Backtab; }
 
@@ -153,6 +199,8 @@ QString timeOnLeave(const QString& text, int entryCount)
     const bool entry = clean.size() == 2 && isDigit(clean[0]) && isDigit(clean[1]) && clean.toInt() < entryCount;
     return entry ? text : QString();
 }
+
+QString noticeOnSave(QStringView text) { return allowedCharacters(text, CharacterSet::Digits); }
 
 QString emailAfterTyping(QStringView text) { return trimmed(text); }
 

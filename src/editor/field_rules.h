@@ -19,10 +19,23 @@ namespace memora {
 // The characters a field takes, typed or pasted.
 enum class CharacterSet { Any, Digits, DigitsAndComma };
 
-// True when text may stand in a field of this capacity and character set.
-// Text that reaches a field by other means than typing or pasting is not
-// checked here; a save cuts it to the capacity.
-bool fitsField(QStringView text, int capacity, CharacterSet characters);
+// The characters of text that the set takes, in their order.
+QString allowedCharacters(QStringView text, CharacterSet characters);
+
+// A field's text and its cursor.
+struct FieldText {
+    QString text;
+    int cursor = 0;
+    bool operator==(const FieldText& other) const { return text == other.text && cursor == other.cursor; }
+};
+
+// What a change the user made to a field (typing, pasting, dropping) leaves
+// in it. before is the text ahead of the change, after the text the change
+// made, with the cursor just past what it added. The added text keeps only
+// the characters the field takes, cut to the room the rest of the text
+// leaves below the capacity, as a maximum length cuts a paste; what the
+// change kept of the text, and what it deleted, stay as they are.
+FieldText guardedEdit(QStringView before, QStringView after, int cursor, int capacity, CharacterSet characters);
 
 // Backspace, Delete, Left and Right: they always act in the filtered fields.
 bool isEditingKey(int key);
@@ -57,6 +70,11 @@ std::optional<Field> enterChainNext(Field field);
 QString timeOnLeave(const QString& text, int entryCount);
 constexpr int hourEntries = 24;
 constexpr int minuteEntries = 60;
+
+// The notice days as a save stores them: the digits of the text, so the
+// card always holds a whole number of days (or nothing, which the save
+// refuses as a missing field).
+QString noticeOnSave(QStringView text);
 
 // The e-mail typing rule: blanks and control characters at both ends go.
 QString emailAfterTyping(QStringView text);

@@ -32,7 +32,9 @@ PictureButton::PictureButton(Artwork artwork, const QString& caption, QWidget* p
     setText(caption);
     setAccessibleName(caption);
     setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::StrongFocus);
+    // A click leaves the focus in the field that has it, so Tab goes on from
+    // there and Enter does not press the picture again.
+    setFocusPolicy(Qt::TabFocus);
     setMouseTracking(true);
 }
 

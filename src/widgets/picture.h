@@ -33,7 +33,8 @@ private:
 };
 
 // A clickable picture with its caption drawn in it: hand cursor, reachable by
-// Tab and pressed with Space, announced as a button named by its caption.
+// Tab (a click does not take the focus) and pressed with Space or Enter,
+// announced as a button named by its caption.
 class PictureButton : public QAbstractButton {
     Q_OBJECT
 public:

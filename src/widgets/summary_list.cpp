@@ -1,6 +1,7 @@
 #include "widgets/summary_list.h"
 
 #include <QFontMetrics>
+#include <QMouseEvent>
 
 namespace memora {
 
@@ -56,6 +57,14 @@ SummaryList::SummaryList(int pointSize, QWidget* parent) : QListView(parent), m_
     colours.setColor(QPalette::Base, Qt::white);
     colours.setColor(QPalette::Text, Qt::black);
     setPalette(colours);
+}
+
+// A click below the lines keeps the selected line, which a double-click
+// there chooses; the view would clear the selection on the release.
+void SummaryList::mousePressEvent(QMouseEvent* event)
+{
+    if (indexAt(event->position().toPoint()).isValid())
+        QListView::mousePressEvent(event);
 }
 
 int SummaryList::selectedRow() const

@@ -43,6 +43,9 @@ public:
     int selectedRow() const;
     void selectRow(int row);
 
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+
 private:
     SummaryListModel m_model;
 };

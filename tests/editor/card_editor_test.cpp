@@ -11,6 +11,8 @@
 #include "widgets/picture.h"
 #include "widgets/summary_list.h"
 
+#include <QAccessible>
+#include <QAccessibleEditableTextInterface>
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -24,6 +26,8 @@
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QTableView>
 #include <QTest>
 
 #include <csignal>
@@ -64,6 +68,11 @@ QList<TSchedaScadenza> fixtureCards(int count)
 
 QByteArray recordBytes(const QByteArray& file, int card) { return file.mid((card - 1) * recordSize, recordSize); }
 
+QString accessibleText(QObject* object, QAccessible::Text text)
+{
+    return QAccessible::queryAccessibleInterface(object)->text(text);
+}
+
 struct Message {
     MessageKind kind;
     QString text;
@@ -99,6 +108,10 @@ private slots:
     void homeAndEditorTakeTurns();
     void caricaScheda_data();
     void caricaScheda();
+    void shownCardReadsFromItsStart_data();
+    void shownCardReadsFromItsStart();
+    void cardNumberAndStatusAreRead();
+    void focusButtonIsLeftOutOfTheTree();
 
     void navigation_data();
     void navigation();
@@ -110,6 +123,8 @@ private slots:
     void requiredFields();
     void saveStoresWhatTheFieldsShow_data();
     void saveStoresWhatTheFieldsShow();
+    void textArrivedWithoutKeysIsSavedByTheRules_data();
+    void textArrivedWithoutKeysIsSavedByTheRules();
     void failedSaveChangesNothing_data();
     void failedSaveChangesNothing();
     void fullDiskLeavesNoPartialCard();
@@ -124,6 +139,9 @@ private slots:
     void timeListByKeyboard();
     void pasting_data();
     void pasting();
+    void editingTextBeyondCapacity();
+    void pictureClickLeavesTheFocus_data();
+    void pictureClickLeavesTheFocus();
     void dateFieldKeys_data();
     void dateFieldKeys();
     void leaveRules_data();
@@ -135,6 +153,8 @@ private slots:
 
     void pickerImportsChosenDate();
     void pickerCancelKeepsDate();
+    void pickerImportsOnEnterAndDoubleClick_data();
+    void pickerImportsOnEnterAndDoubleClick();
     void pickerActsOnlyForTheDueDate();
 
     void cardFromKeyboardReachesHomeList();
@@ -453,6 +473,95 @@ void TestCardEditor::caricaScheda()
     QCOMPARE(window.txtOreApp->currentIndex(), -1);
 }
 
+void TestCardEditor::shownCardReadsFromItsStart_data()
+{
+    QTest::addColumn<bool>("navigation");
+    QTest::newRow("shown by the navigation") << true;
+    QTest::newRow("written by CaricaScheda") << false;
+}
+
+// A long reason is shown from its first word, not from its last.
+void TestCardEditor::shownCardReadsFromItsStart()
+{
+    QFETCH(bool, navigation);
+    TSchedaScadenza card = fixtureCard(1);
+    for (Field field : {Field::Tipologia, Field::Causale, Field::Dettagli, Field::Contatto, Field::Tel, Field::Cel,
+                        Field::Email, Field::Luogo, Field::Note})
+        card[field] = QStringLiteral("Inizio") + QString(fieldCapacity(field) - 6, u'x');
+    card.Causale = QStringLiteral("Inizio") + QString(194, u'x');
+    writeArchive(m_platform->archive(), {card});
+    for (QLineEdit* edit : editor().findChildren<QLineEdit*>()) {
+        edit->setText(QString(250, u'9'));  // wider than the card's texts, read up to its end
+        edit->grab();
+    }
+    m_editor->txtCausale->setFocus();
+    if (navigation)
+        m_editor->cmdPrimo->click();
+    else
+        m_editor->CaricaScheda(card, 1);
+    for (QLineEdit* edit : m_editor->findChildren<QLineEdit*>()) {
+        if (edit->parentWidget() != m_editor.get())
+            continue;  // the edits of the time combos
+        edit->grab();  // lays the text out as painting does
+        const QPoint leftEdge(edit->contentsRect().left() + 6, edit->height() / 2);
+        QVERIFY2(edit->cursorPositionAt(leftEdge) <= 1, qPrintable(edit->objectName()));
+    }
+    QCOMPARE(m_editor->txtCausale->text().size(), 200);
+}
+
+// The card number and the status line are read by their texts, whatever
+// command set them. (A label read by its text also announces its changes;
+// Qt passes such events on only while an assistive tool listens, so no test
+// here can see them.)
+void TestCardEditor::cardNumberAndStatusAreRead()
+{
+    writeArchive(m_platform->archive(), fixtureCards(3));
+    editor().cmdUltimo->click();
+    QCOMPARE(accessibleText(m_editor->lblPosizione, QAccessible::Name), QStringLiteral("3"));
+    QCOMPARE(accessibleText(m_editor->lblPosizione, QAccessible::Description), QStringLiteral("Numero della scheda"));
+    m_editor->cmdDuplica->click();
+    QCOMPARE(accessibleText(m_editor->lblPosizione, QAccessible::Name), QString());
+    fillRequired();
+    m_editor->cmdSalva->click();
+    QCOMPARE(accessibleText(m_editor->lblPosizione, QAccessible::Name), QStringLiteral("4"));
+
+    QCOMPARE(accessibleText(m_editor->panInfo, QAccessible::Name),
+             QStringLiteral("Pronto per archiviare una nuova scheda..."));
+    QCOMPARE(accessibleText(m_editor->panInfo, QAccessible::Description), QStringLiteral("Riga di stato"));
+    QTest::mouseMove(m_editor->cmdSalva, QPoint(5, 5));
+    QCOMPARE(accessibleText(m_editor->panInfo, QAccessible::Name), QStringLiteral("Salva la scheda corrente in archivio."));
+    QTest::mouseMove(m_editor->imgTitolo, QPoint(5, 5));
+    QCOMPARE(accessibleText(m_editor->panInfo, QAccessible::Name), QString());
+}
+
+// btnFocus, a button no one sees, is no child of the editor for assistive
+// tools, even while it holds the focus after a save.
+void TestCardEditor::focusButtonIsLeftOutOfTheTree()
+{
+    fillRequired();
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(m_editor.get());
+    QList<QObject*> children;
+    for (int i = 0; i < window->childCount(); ++i) {
+        QAccessibleInterface* child = window->child(i);
+        QVERIFY(child);
+        QCOMPARE(window->indexOfChild(child), i);
+        QCOMPARE(child->parent()->object(), m_editor.get());
+        children << child->object();
+    }
+    QVERIFY(!children.contains(m_editor->btnFocus));
+    for (QObject* control : std::initializer_list<QObject*>{m_editor->txtData, m_editor->cmdSalva,
+                                                            m_editor->lblPosizione, m_editor->panInfo})
+        QVERIFY(children.contains(control));
+    QCOMPARE(window->child(window->childCount()), nullptr);
+    QCOMPARE(window->indexOfChild(QAccessible::queryAccessibleInterface(m_editor->btnFocus)), -1);
+
+    m_editor->cmdSalva->click();
+    QCOMPARE(QApplication::focusWidget(), m_editor->btnFocus);  // it still does its work
+    QCOMPARE(window->focusChild(), nullptr);
+    m_editor->txtNote->setFocus();
+    QCOMPARE(window->focusChild()->object(), m_editor->txtNote);
+}
+
 // ---- Navigation
 
 void TestCardEditor::navigation_data()
@@ -694,6 +803,59 @@ void TestCardEditor::saveStoresWhatTheFieldsShow()
                  QByteArray(stored == "\u20ac 5" ? "\x80 5" : "Rata ??"));
 }
 
+void TestCardEditor::textArrivedWithoutKeysIsSavedByTheRules_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("assistive");  // set through the accessible interface, or by setText
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<Field>("field");
+    QTest::addColumn<QString>("saved");  // stored and shown
+    const QString noNotice = QStringLiteral("Attenzione: per salvare la scheda \u00e8 necessario indicare i giorni "
+                                            "di preavviso rispetto alla data della scadenza.");
+    QTest::newRow("notice with a word") << "txtAvviso" << false << "5 g" << Field::Avviso << "5";
+    QTest::newRow("notice from a tool") << "txtAvviso" << true << "5 g" << Field::Avviso << "5";
+    QTest::newRow("notice, digits apart") << "txtAvviso" << true << " 1 2 " << Field::Avviso << "12";
+    QTest::newRow("notice without digits") << "txtAvviso" << true << "g" << Field::Avviso << noNotice;
+    QTest::newRow("amount from a tool") << "txtImporto" << true << "1,5" << Field::Importo << "1,50";
+    QTest::newRow("amount that is no number") << "txtImporto" << false << "12.5" << Field::Importo << "0,00";
+    QTest::newRow("hour that is no entry") << "txtOreApp" << false << "7" << Field::OreApp << "";
+    QTest::newRow("minutes from a tool") << "txtMinutiApp" << true << "5" << Field::MinutiApp << "";
+    QTest::newRow("reason as it came") << "txtCausale" << true << "Rata 5 g" << Field::Causale << "Rata 5 g";
+}
+
+// Text that reached a field without keys (an assistive tool, another
+// window) is stored as the field's rules would have it, and shown so: a
+// notice of "5 g" would make a card that no rule can classify.
+void TestCardEditor::textArrivedWithoutKeysIsSavedByTheRules()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, assistive);
+    QFETCH(QString, text);
+    QFETCH(Field, field);
+    QFETCH(QString, saved);
+    fillRequired();
+    m_editor->txtNote->setFocus();  // the field is never entered, so no leave rule runs
+    QWidget* widget = control(name);
+    auto* edit = qobject_cast<QComboBox*>(widget) ? qobject_cast<QComboBox*>(widget)->lineEdit()
+                                                   : qobject_cast<QLineEdit*>(widget);
+    if (assistive)
+        QAccessible::queryAccessibleInterface(edit)->editableTextInterface()->replaceText(0, int(edit->text().size()),
+                                                                                          text);
+    else
+        edit->setText(text);
+    QCOMPARE(edit->text(), text);  // what arrives is not rewritten on the way in
+
+    m_editor->cmdSalva->click();
+    if (saved.startsWith(QStringLiteral("Attenzione"))) {
+        QCOMPARE(messages(), QList<Message>({{MessageKind::Warning, saved}}));
+        QVERIFY(!QFile::exists(m_platform->archive()));
+        return;
+    }
+    QCOMPARE(messages(), QList<Message>({{MessageKind::Information, insertedText}}));
+    QCOMPARE(decodeRecord(readBytes(m_platform->archive()).constData())[field], saved);
+    QCOMPARE(edit->text(), saved);
+}
+
 void TestCardEditor::failedSaveChangesNothing_data()
 {
     QTest::addColumn<QString>("fault");
@@ -783,7 +945,9 @@ void TestCardEditor::duplicateCard7Of9()
     m_editor->cmdIndietro->click();
     QCOMPARE(m_editor->lblPosizione->text(), QStringLiteral("7"));
     m_editor->txtOreApp->setCurrentIndex(9);
-    const QStringList fields = keptFields();
+    QVERIFY(m_editor->chkOttemperata->isChecked());
+    QStringList fields = keptFields();
+    fields.last() = QStringLiteral("unchecked");  // the copy is still to be met
 
     m_editor->cmdDuplica->click();
     QCOMPARE(messages(), QList<Message>({{MessageKind::Information, duplicatedText}}));
@@ -808,6 +972,7 @@ void TestCardEditor::duplicateCard7Of9()
     copy.Data = QStringLiteral("07/05/2014");
     copy.OreApp = copy.MinutiApp = QStringLiteral("00");
     copy.Ora = QStringLiteral("00:00");
+    copy.Assolto = flagPending;
     QCOMPARE(recordBytes(after, 10), encodeRecord(copy));
 }
 
@@ -940,31 +1105,101 @@ void TestCardEditor::pasting_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("text");
-    QTest::newRow("notice: words refused") << "txtAvviso" << "5 giorni" << "";
-    QTest::newRow("notice: digits taken") << "txtAvviso" << "15" << "15";
-    QTest::newRow("notice: too many digits refused") << "txtAvviso" << "1234" << "";
-    QTest::newRow("amount: point refused") << "txtImporto" << "12.50" << "";
-    QTest::newRow("amount: currency refused") << "txtImporto" << "\u20ac 5" << "";
-    QTest::newRow("amount: digits and comma taken") << "txtImporto" << "12,50" << "12,50";
-    QTest::newRow("reason: any text taken") << "txtCausale" << "Rata n. 5 (giugno)" << "Rata n. 5 (giugno)";
-    QTest::newRow("reason: beyond capacity refused") << "txtCausale" << QString(251, u'x') << "";
-    QTest::newRow("type: up to capacity taken") << "txtTipologia" << QString(50, u'x') << QString(50, u'x');
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("at");  // where the paste goes; -1 replaces the whole text
+    QTest::addColumn<bool>("byKeys");  // Ctrl+V, or the context menu's paste
+    const QString full(45, u'a');
+    const QString nines = QStringLiteral("999999999999999,00");
+    QTest::newRow("notice: the digits of words") << "txtAvviso" << "5 giorni" << "5" << "" << 0 << false;
+    QTest::newRow("notice: digits taken") << "txtAvviso" << "15" << "15" << "" << 0 << false;
+    QTest::newRow("notice: cut to capacity") << "txtAvviso" << "1234" << "123" << "" << 0 << false;
+    QTest::newRow("notice: cut to the room left") << "txtAvviso" << "1234" << "712" << "7" << 1 << false;
+    QTest::newRow("notice: over a selection") << "txtAvviso" << "4 5" << "45" << "123" << -1 << false;
+    QTest::newRow("amount: point dropped") << "txtImporto" << "12.50" << "1250" << "" << 0 << false;
+    QTest::newRow("amount: currency dropped") << "txtImporto" << "\u20ac 5,20" << "5,20" << "" << 0 << false;
+    QTest::newRow("amount: digits and comma taken") << "txtImporto" << "12,50" << "12,50" << "" << 0 << false;
+    QTest::newRow("amount: no room beside a long one") << "txtImporto" << "5" << nines << nines << 18 << false;
+    QTest::newRow("reason: any text taken") << "txtCausale" << "Rata n. 5 (giugno)" << "Rata n. 5 (giugno)" << ""
+                                            << 0 << false;
+    QTest::newRow("reason: cut to capacity") << "txtCausale" << QString(251, u'x') << QString(250, u'x') << "" << 0
+                                             << false;
+    QTest::newRow("reason: cut by Ctrl+V") << "txtCausale" << QString(251, u'x') << QString(250, u'x') << "" << 0
+                                           << true;
+    QTest::newRow("type: up to capacity taken") << "txtTipologia" << QString(50, u'x') << QString(50, u'x') << ""
+                                                << 0 << false;
+    QTest::newRow("type: cut where it goes") << "txtTipologia" << "0123456789" << full.left(10) + "01234" + full.mid(10)
+                                             << full << 10 << true;
 }
 
-// Pasted text obeys the rules of typed text: a notice of "5 giorni" would
-// store a card that no rule can classify.
+// Pasted text is cut to the room the field has left, as a maximum length
+// does, and keeps only the characters a key could type there: a notice of
+// "5 giorni" would store a card that no rule can classify.
 void TestCardEditor::pasting()
 {
     QFETCH(QString, name);
     QFETCH(QString, pasted);
     QFETCH(QString, text);
+    QFETCH(QString, before);
+    QFETCH(int, at);
+    QFETCH(bool, byKeys);
     editor();
     auto* field = control<QLineEdit>(name);
-    field->clear();
+    field->setText(before);
     field->setFocus();
+    if (at < 0)
+        field->selectAll();
+    else
+        field->setCursorPosition(at);
     QApplication::clipboard()->setText(pasted);
-    field->paste();
+    if (byKeys)
+        QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    else
+        field->paste();
     QCOMPARE(field->text(), text);
+    QCOMPARE(field->cursorPosition(), int(text.size()) - (at < 0 ? 0 : int(before.size()) - at));
+}
+
+// An amount left as fifteen nines and ",00" holds more than the field takes:
+// its characters can still be deleted, but none added.
+void TestCardEditor::editingTextBeyondCapacity()
+{
+    editor().txtImporto->clear();
+    m_editor->txtImporto->setFocus();
+    QTest::keyClicks(m_editor->txtImporto, QStringLiteral("999999999999999"));
+    m_editor->txtNote->setFocus();
+    QCOMPARE(m_editor->txtImporto->text(), QStringLiteral("999999999999999,00"));
+    m_editor->txtImporto->setFocus();
+    QTest::keyClick(m_editor->txtImporto, Qt::Key_Backspace);
+    QCOMPARE(m_editor->txtImporto->text(), QStringLiteral("999999999999999,0"));
+    QTest::keyClicks(m_editor->txtImporto, QStringLiteral("5"));
+    QCOMPARE(m_editor->txtImporto->text(), QStringLiteral("999999999999999,0"));
+}
+
+void TestCardEditor::pictureClickLeavesTheFocus_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const char* name : {"impData", "btnEmail", "cmdPrimo", "cmdIndietro", "cmdAvanti", "cmdUltimo", "cmdTrova",
+                             "cmdGuida"})
+        QTest::newRow(name) << name;
+}
+
+// A click on a picture acts and leaves the focus in the field: Tab goes on
+// from there, and Enter does not press the picture again.
+void TestCardEditor::pictureClickLeavesTheFocus()
+{
+    QFETCH(QString, name);
+    editor().txtCausale->setFocus();
+    auto* picture = control<PictureButton>(name);
+    QSignalSpy clicks(picture, &QAbstractButton::clicked);
+    QTest::mouseClick(picture, Qt::LeftButton);
+    QCOMPARE(clicks.size(), 1);
+    QCOMPARE(QApplication::focusWidget(), m_editor->txtCausale);
+    QTest::keyClick(m_editor->txtCausale, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), m_editor->txtDettagli);
+
+    m_editor->txtNote->setFocus();  // Tab still reaches the pictures
+    QTest::keyClick(m_editor->txtNote, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), m_editor->cmdNuovo);
 }
 
 void TestCardEditor::dateFieldKeys_data()
@@ -1091,6 +1326,7 @@ void TestCardEditor::guideOnTheEditorsTopic()
     QCOMPARE(title, QStringLiteral("Applicazione Archivio Scadenze."));
     QCOMPARE(paragraphs.size(), 10);
     QVERIFY(paragraphs[3].contains(QStringLiteral("Duplica")));
+    QVERIFY(paragraphs[3].contains(QStringLiteral("nasce da assolvere")));  // a copy is never born fulfilled
     QCOMPARE(m_editor->findChildren<TfrmGuida*>().size(), 0);
 }
 
@@ -1147,6 +1383,42 @@ void TestCardEditor::pickerCancelKeepsDate()
     QCOMPARE(m_editor->txtData->text(), QStringLiteral("15/06/2030"));
 }
 
+void TestCardEditor::pickerImportsOnEnterAndDoubleClick_data()
+{
+    QTest::addColumn<QString>("gesture");
+    QTest::newRow("Enter") << "Enter";
+    QTest::newRow("keypad Enter") << "keypad Enter";
+    QTest::newRow("double-click on the day") << "double-click";
+}
+
+// The calendar keeps Enter from the default button Importa, so it imports
+// the date itself, as a double-click on a day does.
+void TestCardEditor::pickerImportsOnEnterAndDoubleClick()
+{
+    QFETCH(QString, gesture);
+    editor().txtData->setText(QStringLiteral("15/06/2030"));
+    bool closed = false;
+    m_platform->modal.inside = [&](QDialog& dialog) {
+        auto* picker = qobject_cast<TfrmCalendario*>(&dialog);
+        picker->calAppuntamenti->setSelectedDate(QDate(2014, 3, 5));
+        auto* days = picker->calAppuntamenti->findChild<QTableView*>();
+        QVERIFY(days);
+        days->setFocus();
+        if (gesture == "double-click") {
+            const QPoint day = days->visualRect(days->currentIndex()).center();
+            QTest::mouseClick(days->viewport(), Qt::LeftButton, Qt::NoModifier, day);
+            QTest::mouseDClick(days->viewport(), Qt::LeftButton, Qt::NoModifier, day);
+        } else {
+            QTest::keyClick(days, gesture == "Enter" ? Qt::Key_Return : Qt::Key_Enter,
+                            gesture == "Enter" ? Qt::NoModifier : Qt::KeypadModifier);
+        }
+        closed = !picker->isVisible();
+    };
+    m_editor->impData->click();
+    QVERIFY(closed);
+    QCOMPARE(m_editor->txtData->text(), QStringLiteral("05/03/2014"));
+}
+
 // A picker opened for anything but the due date leaves the editor alone.
 void TestCardEditor::pickerActsOnlyForTheDueDate()
 {
@@ -1157,6 +1429,8 @@ void TestCardEditor::pickerActsOnlyForTheDueDate()
     QVERIFY(picker.isVisible());
     picker.lblMemory->setText(QStringLiteral("Data"));
     picker.btnImportaData->click();
+    QVERIFY(picker.isVisible());
+    QTest::keyClick(picker.calAppuntamenti->findChild<QTableView*>(), Qt::Key_Return);
     QVERIFY(picker.isVisible());
     QCOMPARE(m_editor->txtData->text(), QStringLiteral("15/06/2030"));
     picker.btnAnnulla->click();

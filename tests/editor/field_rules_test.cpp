@@ -10,6 +10,15 @@ using namespace memora;
 Q_DECLARE_METATYPE(memora::Field)
 Q_DECLARE_METATYPE(memora::DateFieldKey)
 Q_DECLARE_METATYPE(std::optional<memora::Field>)
+Q_DECLARE_METATYPE(memora::CharacterSet)
+
+namespace QTest {
+template <>
+char* toString(const memora::FieldText& field)
+{
+    return qstrdup(qPrintable(QStringLiteral("\"%1\" cursor %2").arg(field.text).arg(field.cursor)));
+}
+}  // namespace QTest
 
 class TestFieldRules : public QObject {
     Q_OBJECT
@@ -21,6 +30,10 @@ private slots:
     void timeOnLeave();
     void keyFilters_data();
     void keyFilters();
+    void guardedEdit_data();
+    void guardedEdit();
+    void noticeOnSave_data();
+    void noticeOnSave();
     void dateFieldKeys_data();
     void dateFieldKeys();
     void dropDownKeys();
@@ -131,6 +144,68 @@ void TestFieldRules::keyFilters()
     QFETCH(bool, amount);
     QCOMPARE(noticeKeyAccepted(key, typed), notice);
     QCOMPARE(amountKeyAccepted(key, typed), amount);
+}
+
+void TestFieldRules::guardedEdit_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<int>("cursor");  // just past what the change added
+    QTest::addColumn<int>("capacity");
+    QTest::addColumn<CharacterSet>("characters");
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<int>("keptCursor");
+    const auto any = CharacterSet::Any;
+    const auto digits = CharacterSet::Digits;
+    const auto amount = CharacterSet::DigitsAndComma;
+    QTest::newRow("typed, room left")           << "12"     << "123"          << 3  << 3  << digits << "123"    << 3;
+    QTest::newRow("typed, no room")             << "123"    << "1234"         << 4  << 3  << digits << "123"    << 3;
+    QTest::newRow("typed in the middle, no room") << "123"  << "1923"         << 2  << 3  << digits << "123"    << 1;
+    QTest::newRow("pasted, cut to the room")    << "ab"     << "a12345b"      << 6  << 5  << any    << "a123b"  << 4;
+    QTest::newRow("pasted, only the digits")    << ""       << "5 giorni"     << 8  << 3  << digits << "5"      << 1;
+    QTest::newRow("pasted amount, digits and commas") << "" << "\u20ac 1.250,5" << 9 << 15 << amount << "1250,5" << 6;
+    QTest::newRow("pasted over a selection")    << "123"    << "4 5"          << 3  << 3  << digits << "45"     << 2;
+    QTest::newRow("pasted text ending like the rest") << "abc" << "abXbc"     << 3  << 4  << any    << "abbc"   << 2;
+    QTest::newRow("deleted")                    << "123"    << "13"           << 1  << 3  << digits << "13"     << 1;
+    QTest::newRow("deleted beyond capacity")    << "999999999999999,00" << "999999999999999,0" << 17 << 15 << amount
+                                                << "999999999999999,0" << 17;
+    QTest::newRow("typed beyond capacity")      << "999999999999999,00" << "999999999999999,005" << 19 << 15
+                                                << amount << "999999999999999,00" << 18;
+    QTest::newRow("kept letters are no concern") << "5 g"   << "5 g1"         << 4  << 5  << digits << "5 g1"   << 4;
+    QTest::newRow("cursor apart from the change") << "abc"  << "xabc"         << 0  << 4  << any    << "xabc"   << 1;
+}
+
+// The change's own characters are judged, cut as a maximum length cuts a
+// paste; what the field already held is left alone.
+void TestFieldRules::guardedEdit()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    QFETCH(int, cursor);
+    QFETCH(int, capacity);
+    QFETCH(CharacterSet, characters);
+    QFETCH(QString, kept);
+    QFETCH(int, keptCursor);
+    QCOMPARE(memora::guardedEdit(before, after, cursor, capacity, characters), (FieldText{kept, keptCursor}));
+}
+
+void TestFieldRules::noticeOnSave_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("saved");
+    QTest::newRow("digits") << "15" << "15";
+    QTest::newRow("a word after") << "5 g" << "5";
+    QTest::newRow("blanks around") << " 7 " << "7";
+    QTest::newRow("digits apart") << "1 2" << "12";
+    QTest::newRow("no digit") << "giorni" << "";
+    QTest::newRow("other digits are no digits") << "\u0663" << "";
+}
+
+void TestFieldRules::noticeOnSave()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, saved);
+    QCOMPARE(memora::noticeOnSave(text), saved);
 }
 
 void TestFieldRules::dateFieldKeys_data()

@@ -62,6 +62,7 @@ private slots:
     void unreadableArchive();
     void doubleClickLoadsOnlyForTheEditor_data();
     void doubleClickLoadsOnlyForTheEditor();
+    void doubleClickBelowResultsLoadsTheSelectedOne();
 
 private:
     std::unique_ptr<test::FakePlatform> m_platform;
@@ -256,6 +257,26 @@ void TestSearchWindow::doubleClickLoadsOnlyForTheEditor()
     QCOMPARE(editor.numbers, loads ? QList<int>{2} : QList<int>{});
     if (loads)
         QCOMPARE(editor.cards[0], archiveCards[1]);
+}
+
+// The results are the summaries' list: a double-click on their empty area
+// loads the selected result.
+void TestSearchWindow::doubleClickBelowResultsLoadsTheSelectedOne()
+{
+    test::EditorRecorder editor;
+    TfrmTrovaScadenze search(nullptr, editor.loader());
+    search.lblMemory->setText(QStringLiteral("scadenze"));
+    QList<int> selected;
+    test::runModal(*m_platform, search, [&] {
+        search.txtTipologia->setText(QStringLiteral("a"));
+        pressCerca(search);
+        QCOMPARE(test::listedCards(*search.panContainer).size(), 3);
+        selected << test::listedCards(*search.panContainer)[1];
+        search.panContainer->lstRecords->selectRow(1);
+        test::doubleClickLine(*search.panContainer->lstRecords, -1);
+        QVERIFY(!search.isVisible());
+    });
+    QCOMPARE(editor.numbers, selected);
 }
 
 int runSearchWindowTests(int argc, char* argv[])

@@ -53,6 +53,7 @@ private slots:
     void doubleClickLoadsItsOwnCard_data();
     void doubleClickLoadsItsOwnCard();
     void doubleClickWithoutSelection();
+    void clickBelowLinesKeepsTheSelection();
     void unreadableArchiveListsNothing();
 
 private:
@@ -213,6 +214,30 @@ void TestSummaryWindows::doubleClickWithoutSelection()
         QVERIFY(!summary.isVisible());
     });
     QVERIFY(editor.numbers.isEmpty());
+}
+
+// A click on the list's empty area leaves the selected line selected, so the
+// double-click there loads it; a click on a line still selects that line.
+void TestSummaryWindows::clickBelowLinesKeepsTheSelection()
+{
+    writeArchive(m_platform->archive(), {reasonCard("01/01/2014", "No", "Rata"),
+                                         reasonCard("02/01/2014", "No", "Bollo"),
+                                         reasonCard("03/01/2014", "No", "Affitto")});
+    test::EditorRecorder editor;
+    TfrmConfermati summary(nullptr, editor.loader());
+    test::runModal(*m_platform, summary, [&] {
+        SummaryList& list = *summary.panContainer->lstRecords;
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier,
+                          list.visualRect(list.model()->index(1, 0)).center());
+        QCOMPARE(list.selectedRow(), 1);
+        test::clickBelowLines(list);
+        QCOMPARE(list.selectedRow(), 1);
+        QTest::keyClick(&list, Qt::Key_Down);
+        QCOMPARE(list.selectedRow(), 2);
+        test::doubleClickLine(list, -1);
+        QVERIFY(!summary.isVisible());
+    });
+    QCOMPARE(editor.numbers, QList<int>{3});
 }
 
 void TestSummaryWindows::unreadableArchiveListsNothing()

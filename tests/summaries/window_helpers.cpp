@@ -34,11 +34,21 @@ QList<int> listedCards(const SummaryPanel& panel)
     return numbers;
 }
 
+namespace {
+
+QPoint belowLines(const SummaryList& list) { return QPoint(20, list.viewport()->height() - 5); }
+
+}  // namespace
+
+void clickBelowLines(SummaryList& list)
+{
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, belowLines(list));
+}
+
 void doubleClickLine(SummaryList& list, int row)
 {
-    QPoint where(20, list.viewport()->height() - 5);
-    if (row >= 0)
-        where = list.visualRect(list.model()->index(row, 0)).center();
+    const QPoint where = row >= 0 ? list.visualRect(list.model()->index(row, 0)).center() : belowLines(list);
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, where);
     QTest::mouseDClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, where);
 }
 

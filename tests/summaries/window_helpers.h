@@ -23,7 +23,10 @@ QStringList listedLines(const SummaryPanel& panel);
 // The 1-based positions in the archive of the listed cards, top to bottom.
 QList<int> listedCards(const SummaryPanel& panel);
 
-// Double-clicks a line, or the empty area below the lines for -1.
+// Clicks the empty area below the lines.
+void clickBelowLines(SummaryList& list);
+// Double-clicks a line, or the empty area below the lines for -1, as a
+// person does: a click, then the double-click.
 void doubleClickLine(SummaryList& list, int row);
 
 // Stands for the card editor: records every card it is given.
