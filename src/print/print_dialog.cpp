@@ -8,6 +8,19 @@
 
 namespace memora {
 
+namespace {
+
+// A printer makes the copies the dialog asked for itself; where it cannot (a
+// PDF file), Qt leaves them to the program.
+Copies copiesToPaint(const QPrinter& printer)
+{
+    if (printer.supportsMultipleCopies())
+        return {};
+    return {printer.copyCount(), printer.collateCopies()};
+}
+
+}  // namespace
+
 bool printThroughDialog(QWidget* parent, const ReportDocument& document, QPrinter& printer)
 {
     printer.setDocName(document.name);
@@ -18,7 +31,7 @@ bool printThroughDialog(QWidget* parent, const ReportDocument& document, QPrinte
     platform().modal->run(dialog);
     if (dialog.result() != QDialog::Accepted)
         return false;
-    if (renderReport(document, printer))
+    if (renderReport(document, printer, copiesToPaint(printer)))
         return true;
     platform().messages->show(parent, MessageKind::Error,
                               QStringLiteral("Attenzione: non \u00e8 stato possibile stampare il documento."));

@@ -9,9 +9,9 @@ namespace memora {
 struct ReportDocument;
 
 // Offers the print dialog on printer, in which the user picks the printer and
-// the number of copies, and prints the whole document there unless the user
-// cancels. A printer that cannot be written to is reported as an error.
-// Returns whether the document was printed.
+// the number of copies and their collation, and prints the whole document
+// there unless the user cancels. A printer that cannot be written to is
+// reported as an error. Returns whether the document was printed.
 bool printThroughDialog(QWidget* parent, const ReportDocument& document, QPrinter& printer);
 
 }  // namespace memora

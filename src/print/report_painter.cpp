@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPageSize>
 
+#include <algorithm>
+
 namespace memora {
 
 namespace {
@@ -77,7 +79,17 @@ void paintPage(const ReportPage& page, QPainter& painter, qreal dotsPerMm, QPoin
     painter.restore();
 }
 
-bool renderReport(const ReportDocument& document, QPagedPaintDevice& device)
+std::vector<std::size_t> pagesInPrintOrder(std::size_t pageCount, Copies copies)
+{
+    const std::size_t count = std::size_t(std::max(copies.count, 1));
+    std::vector<std::size_t> order;
+    order.reserve(pageCount * count);
+    for (std::size_t k = 0; k < pageCount * count; ++k)
+        order.push_back(copies.collated ? k % pageCount : k / count);
+    return order;
+}
+
+bool renderReport(const ReportDocument& document, QPagedPaintDevice& device, Copies copies)
 {
     device.setPageLayout(reportPageLayout(document.orientation));
     QPainter painter;
@@ -88,10 +100,11 @@ bool renderReport(const ReportDocument& document, QPagedPaintDevice& device)
     // from ours when a printer insists on wider ones.
     const QRectF paintRect = device.pageLayout().paintRect(QPageLayout::Millimeter);
     const QPointF origin = (QPointF(pageMargin, pageMargin) - paintRect.topLeft()) * dotsPerMm;
-    for (std::size_t index = 0; index < document.pages.size(); ++index) {
-        if (index > 0 && !device.newPage())
+    const std::vector<std::size_t> order = pagesInPrintOrder(document.pages.size(), copies);
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        if (k > 0 && !device.newPage())
             return false;
-        paintPage(document.pages[index], painter, dotsPerMm, origin);
+        paintPage(document.pages[order[k]], painter, dotsPerMm, origin);
     }
     return painter.end();
 }
