@@ -10,13 +10,17 @@ namespace memora {
 
 namespace {
 
-// A printer makes the copies the dialog asked for itself; where it cannot (a
-// PDF file), Qt leaves them to the program.
-Copies copiesToPaint(const QPrinter& printer)
+// A printer makes the copies and the order of pages the dialog asked for
+// itself; a PDF file makes neither, Qt leaves them to the program.
+PrintOrder orderToPaint(const QPrinter& printer)
 {
-    if (printer.supportsMultipleCopies())
-        return {};
-    return {printer.copyCount(), printer.collateCopies()};
+    PrintOrder order;
+    if (!printer.supportsMultipleCopies()) {
+        order.copies = printer.copyCount();
+        order.collated = printer.collateCopies();
+    }
+    order.lastPageFirst = printer.outputFormat() == QPrinter::PdfFormat && printer.pageOrder() == QPrinter::LastPageFirst;
+    return order;
 }
 
 }  // namespace
@@ -31,7 +35,7 @@ bool printThroughDialog(QWidget* parent, const ReportDocument& document, QPrinte
     platform().modal->run(dialog);
     if (dialog.result() != QDialog::Accepted)
         return false;
-    if (renderReport(document, printer, copiesToPaint(printer)))
+    if (renderReport(document, printer, orderToPaint(printer)))
         return true;
     platform().messages->show(parent, MessageKind::Error,
                               QStringLiteral("Attenzione: non \u00e8 stato possibile stampare il documento."));

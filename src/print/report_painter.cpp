@@ -79,17 +79,19 @@ void paintPage(const ReportPage& page, QPainter& painter, qreal dotsPerMm, QPoin
     painter.restore();
 }
 
-std::vector<std::size_t> pagesInPrintOrder(std::size_t pageCount, Copies copies)
+std::vector<std::size_t> pagesInPrintOrder(std::size_t pageCount, PrintOrder order)
 {
-    const std::size_t count = std::size_t(std::max(copies.count, 1));
-    std::vector<std::size_t> order;
-    order.reserve(pageCount * count);
-    for (std::size_t k = 0; k < pageCount * count; ++k)
-        order.push_back(copies.collated ? k % pageCount : k / count);
-    return order;
+    const std::size_t copies = std::size_t(std::max(order.copies, 1));
+    std::vector<std::size_t> pages;
+    pages.reserve(pageCount * copies);
+    for (std::size_t k = 0; k < pageCount * copies; ++k)
+        pages.push_back(order.collated ? k % pageCount : k / copies);
+    if (order.lastPageFirst)
+        std::reverse(pages.begin(), pages.end());
+    return pages;
 }
 
-bool renderReport(const ReportDocument& document, QPagedPaintDevice& device, Copies copies)
+bool renderReport(const ReportDocument& document, QPagedPaintDevice& device, PrintOrder order)
 {
     device.setPageLayout(reportPageLayout(document.orientation));
     QPainter painter;
@@ -100,11 +102,11 @@ bool renderReport(const ReportDocument& document, QPagedPaintDevice& device, Cop
     // from ours when a printer insists on wider ones.
     const QRectF paintRect = device.pageLayout().paintRect(QPageLayout::Millimeter);
     const QPointF origin = (QPointF(pageMargin, pageMargin) - paintRect.topLeft()) * dotsPerMm;
-    const std::vector<std::size_t> order = pagesInPrintOrder(document.pages.size(), copies);
-    for (std::size_t k = 0; k < order.size(); ++k) {
+    const std::vector<std::size_t> pages = pagesInPrintOrder(document.pages.size(), order);
+    for (std::size_t k = 0; k < pages.size(); ++k) {
         if (k > 0 && !device.newPage())
             return false;
-        paintPage(document.pages[order[k]], painter, dotsPerMm, origin);
+        paintPage(document.pages[pages[k]], painter, dotsPerMm, origin);
     }
     return painter.end();
 }

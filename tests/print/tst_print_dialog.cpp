@@ -71,8 +71,8 @@ private slots:
     void cleanup() { m_platform.reset(); }
     void printsOnlyWhenConfirmed_data();
     void printsOnlyWhenConfirmed();
-    void copiesOnFile_data();
-    void copiesOnFile();
+    void copiesAndOrderOnFile_data();
+    void copiesAndOrderOnFile();
 
 private:
     std::unique_ptr<FakePlatform> m_platform;
@@ -114,26 +114,33 @@ void TestPrintDialog::printsOnlyWhenConfirmed()
         QVERIFY(pdfText(output).contains(QStringLiteral("Riepilogo impegni da assolvere")));
 }
 
-void TestPrintDialog::copiesOnFile_data()
+void TestPrintDialog::copiesAndOrderOnFile_data()
 {
     QTest::addColumn<bool>("card");
     QTest::addColumn<int>("copies");
     QTest::addColumn<bool>("collate");
+    QTest::addColumn<bool>("reverse");
     QTest::addColumn<QList<int>>("pages");  // the document's page on each printed page
-    QTest::newRow("list, one copy")                  << false << 1 << true  << QList<int>{1, 2, 3};
-    QTest::newRow("list, two copies collated")       << false << 2 << true  << QList<int>{1, 2, 3, 1, 2, 3};
-    QTest::newRow("list, two copies not collated")   << false << 2 << false << QList<int>{1, 1, 2, 2, 3, 3};
-    QTest::newRow("card, two copies collated")       << true  << 2 << true  << QList<int>{1, 1};
-    QTest::newRow("card, three copies not collated") << true  << 3 << false << QList<int>{1, 1, 1};
+    QTest::newRow("list, one copy")                  << false << 1 << true  << false << QList<int>{1, 2, 3};
+    QTest::newRow("list, two copies collated")       << false << 2 << true  << false << QList<int>{1, 2, 3, 1, 2, 3};
+    QTest::newRow("list, two copies not collated")   << false << 2 << false << false << QList<int>{1, 1, 2, 2, 3, 3};
+    QTest::newRow("list, last page first")           << false << 1 << true  << true  << QList<int>{3, 2, 1};
+    QTest::newRow("list, two copies collated, last page first")
+        << false << 2 << true << true << QList<int>{3, 2, 1, 3, 2, 1};
+    QTest::newRow("list, two copies not collated, last page first")
+        << false << 2 << false << true << QList<int>{3, 3, 2, 2, 1, 1};
+    QTest::newRow("card, two copies collated")       << true  << 2 << true  << false << QList<int>{1, 1};
+    QTest::newRow("card, three copies not collated") << true  << 3 << false << false << QList<int>{1, 1, 1};
 }
 
-// A PDF file cannot make copies: the copies and their order set in the dialog
-// are the pages of the file.
-void TestPrintDialog::copiesOnFile()
+// A PDF file makes no copies and keeps no order of pages: the copies and the
+// order set in the dialog are the pages of the file.
+void TestPrintDialog::copiesAndOrderOnFile()
 {
     QFETCH(bool, card);
     QFETCH(int, copies);
     QFETCH(bool, collate);
+    QFETCH(bool, reverse);
     QFETCH(QList<int>, pages);
     if (!havePdfTools())
         QSKIP("poppler-utils (pdftotext, pdfinfo) is not installed");
@@ -145,9 +152,11 @@ void TestPrintDialog::copiesOnFile()
     m_platform->modal.inside = [&](QDialog& dialog) {
         auto* copiesBox = dialog.findChild<QSpinBox*>(QStringLiteral("copies"));
         auto* collateBox = dialog.findChild<QCheckBox*>(QStringLiteral("collate"));
-        QVERIFY(copiesBox && collateBox);
+        auto* reverseBox = dialog.findChild<QCheckBox*>(QStringLiteral("reverse"));
+        QVERIFY(copiesBox && collateBox && reverseBox);
         copiesBox->setValue(copies);
         collateBox->setChecked(collate);
+        reverseBox->setChecked(reverse);
         dialog.accept();
     };
     const ReportDocument document = card ? cardDocument() : threePageList();
