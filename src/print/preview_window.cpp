@@ -47,6 +47,7 @@ PreviewWindow::PreviewWindow(ReportDocument document, QWidget* parent)
 
     pages = new QPrintPreviewWidget(&m_printer, this);
     pages->setAccessibleName(QStringLiteral("Pagine"));
+    pages->setZoomMode(QPrintPreviewWidget::FitToWidth);
     thumbnails = new QListWidget(this);
     thumbnails->setAccessibleName(QStringLiteral("Miniature"));
     thumbnails->setViewMode(QListView::IconMode);
@@ -80,9 +81,14 @@ void PreviewWindow::createToolBar()
     toolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
     printAction = addCommand(QStringLiteral("Stampa"), QKeySequence::Print);
     zoomAction = addCommand(QStringLiteral("Zoom"), QKeySequence());
-    zoomAction->setMenu(zoomMenu());
-    if (auto* button = qobject_cast<QToolButton*>(toolBar->widgetForAction(zoomAction)))
-        button->setPopupMode(QToolButton::InstantPopup);
+    createZoomMenu();
+    // The button, not its action, holds the menu: only so is it known to
+    // screen readers as a menu button, with a command that opens the menu
+    // (which an instant popup would not obey). A click opens the menu too.
+    auto* zoomButton = qobject_cast<QToolButton*>(toolBar->widgetForAction(zoomAction));
+    zoomButton->setMenu(zoomMenu);
+    zoomButton->setPopupMode(QToolButton::MenuButtonPopup);
+    connect(zoomAction, &QAction::triggered, zoomButton, &QToolButton::showMenu);
     fullScreenAction = addCommand(QStringLiteral("Schermo intero"), QKeySequence(Qt::Key_F11));
     fullScreenAction->setCheckable(true);
     thumbnailsAction = addCommand(QStringLiteral("Miniature"), QKeySequence(Qt::CTRL | Qt::Key_M));
@@ -102,11 +108,12 @@ QAction* PreviewWindow::addCommand(const QString& text, const QKeySequence& shor
     return action;
 }
 
-QMenu* PreviewWindow::zoomMenu()
+void PreviewWindow::createZoomMenu()
 {
-    auto* menu = new QMenu(this);
+    zoomMenu = new QMenu(this);
+    zoomMenu->setAccessibleName(QStringLiteral("Zoom"));
     auto add = [&](const QString& text, const QKeySequence& shortcut, const std::function<void()>& step) {
-        QAction* action = menu->addAction(text);
+        QAction* action = zoomMenu->addAction(text);
         action->setShortcut(shortcut);
         addAction(action);  // the shortcut works while the menu is closed
         connect(action, &QAction::triggered, this, step);
@@ -115,7 +122,6 @@ QMenu* PreviewWindow::zoomMenu()
     add(QStringLiteral("Riduci"), QKeySequence::ZoomOut, [this] { pages->zoomOut(); });
     add(QStringLiteral("Adatta alla pagina"), QKeySequence(), [this] { pages->fitInView(); });
     add(QStringLiteral("Adatta alla larghezza"), QKeySequence(), [this] { pages->fitToWidth(); });
-    return menu;
 }
 
 void PreviewWindow::paintPages(QPrinter* printer) { renderReport(m_document, *printer); }

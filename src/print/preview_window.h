@@ -1,5 +1,6 @@
 // The print preview: the pages of a report on screen, to look at or to print.
 //
+// It opens at the page's width, where the small print of a card can be read.
 // Its toolbar offers only five commands: Stampa (through the print dialog),
 // Zoom (a menu of zoom steps), Schermo intero, Miniature (a column of page
 // thumbnails; clicking one shows that page) and Chiudi. Nothing on the pages
@@ -30,6 +31,7 @@ public:
     QListWidget* thumbnails = nullptr;
     QAction* printAction = nullptr;
     QAction* zoomAction = nullptr;
+    QMenu* zoomMenu = nullptr;
     QAction* fullScreenAction = nullptr;
     QAction* thumbnailsAction = nullptr;
     QAction* closeAction = nullptr;
@@ -44,7 +46,7 @@ private slots:
 private:
     void createToolBar();
     QAction* addCommand(const QString& text, const QKeySequence& shortcut);
-    QMenu* zoomMenu();
+    void createZoomMenu();
     void fillThumbnails();
 
     ReportDocument m_document;

@@ -8,6 +8,23 @@
 
 namespace memora {
 
+namespace {
+
+// A printer makes the copies and the order of pages the dialog asked for
+// itself; a PDF file makes neither, Qt leaves them to the program.
+PrintOrder orderToPaint(const QPrinter& printer)
+{
+    PrintOrder order;
+    if (!printer.supportsMultipleCopies()) {
+        order.copies = printer.copyCount();
+        order.collated = printer.collateCopies();
+    }
+    order.lastPageFirst = printer.outputFormat() == QPrinter::PdfFormat && printer.pageOrder() == QPrinter::LastPageFirst;
+    return order;
+}
+
+}  // namespace
+
 bool printThroughDialog(QWidget* parent, const ReportDocument& document, QPrinter& printer)
 {
     printer.setDocName(document.name);
@@ -18,7 +35,7 @@ bool printThroughDialog(QWidget* parent, const ReportDocument& document, QPrinte
     platform().modal->run(dialog);
     if (dialog.result() != QDialog::Accepted)
         return false;
-    if (renderReport(document, printer))
+    if (renderReport(document, printer, orderToPaint(printer)))
         return true;
     platform().messages->show(parent, MessageKind::Error,
                               QStringLiteral("Attenzione: non \u00e8 stato possibile stampare il documento."));

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPageSize>
 
+#include <algorithm>
+
 namespace memora {
 
 namespace {
@@ -77,7 +79,19 @@ void paintPage(const ReportPage& page, QPainter& painter, qreal dotsPerMm, QPoin
     painter.restore();
 }
 
-bool renderReport(const ReportDocument& document, QPagedPaintDevice& device)
+std::vector<std::size_t> pagesInPrintOrder(std::size_t pageCount, PrintOrder order)
+{
+    const std::size_t copies = std::size_t(std::max(order.copies, 1));
+    std::vector<std::size_t> pages;
+    pages.reserve(pageCount * copies);
+    for (std::size_t k = 0; k < pageCount * copies; ++k)
+        pages.push_back(order.collated ? k % pageCount : k / copies);
+    if (order.lastPageFirst)
+        std::reverse(pages.begin(), pages.end());
+    return pages;
+}
+
+bool renderReport(const ReportDocument& document, QPagedPaintDevice& device, PrintOrder order)
 {
     device.setPageLayout(reportPageLayout(document.orientation));
     QPainter painter;
@@ -88,10 +102,11 @@ bool renderReport(const ReportDocument& document, QPagedPaintDevice& device)
     // from ours when a printer insists on wider ones.
     const QRectF paintRect = device.pageLayout().paintRect(QPageLayout::Millimeter);
     const QPointF origin = (QPointF(pageMargin, pageMargin) - paintRect.topLeft()) * dotsPerMm;
-    for (std::size_t index = 0; index < document.pages.size(); ++index) {
-        if (index > 0 && !device.newPage())
+    const std::vector<std::size_t> pages = pagesInPrintOrder(document.pages.size(), order);
+    for (std::size_t k = 0; k < pages.size(); ++k) {
+        if (k > 0 && !device.newPage())
             return false;
-        paintPage(document.pages[index], painter, dotsPerMm, origin);
+        paintPage(document.pages[pages[k]], painter, dotsPerMm, origin);
     }
     return painter.end();
 }
