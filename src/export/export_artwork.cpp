@@ -104,6 +104,39 @@ Artwork spreadsheetIcon()
     };
 }
 
+Artwork calendarFileIcon()
+{
+    return [](QPainter& p, const QRectF& r) {
+        const qreal side = qMin(r.width(), r.height()) - 4;
+        const QRectF page(r.center().x() - side * 0.4, r.center().y() - side / 2, side * 0.8, side);
+        const qreal fold = page.width() * 0.3;
+        QPolygonF sheet;
+        sheet << page.topLeft() << QPointF(page.right() - fold, page.top()) << QPointF(page.right(), page.top() + fold)
+              << page.bottomRight() << page.bottomLeft();
+        p.setPen(QPen(QColor(90, 90, 90), 1.2));
+        p.setBrush(Qt::white);
+        p.drawPolygon(sheet);
+        p.setBrush(QColor(215, 215, 215));
+        p.drawPolygon(QPolygonF({QPointF(page.right() - fold, page.top()), QPointF(page.right() - fold, page.top() + fold),
+                                 QPointF(page.right(), page.top() + fold)}));
+        const QRectF band(page.left() + 4, page.top() + side * 0.14, page.width() - 8, side * 0.2);
+        p.setPen(Qt::NoPen);
+        p.setBrush(verticalGradient(band, alarmRed.lighter(130), alarmRed));
+        p.drawRoundedRect(band, 2, 2);
+        p.setPen(QPen(QColor(60, 60, 60), 2, Qt::SolidLine, Qt::RoundCap));
+        for (const qreal x : {band.left() + band.width() * 0.25, band.left() + band.width() * 0.6})
+            p.drawLine(QPointF(x, band.top() - 3), QPointF(x, band.top() + 3));
+        const qreal top = band.bottom() + 3;
+        const qreal cell = band.width() / 4;
+        const qreal rowHeight = (page.bottom() - 4 - top) / 3;
+        for (int row = 0; row < 3; ++row)
+            for (int column = 0; column < 4; ++column) {
+                const QRectF day(band.left() + column * cell + 1, top + row * rowHeight + 1, cell - 2, rowHeight - 2);
+                p.fillRect(day, row == 1 && column == 2 ? alarmRed : QColor(200, 205, 215));
+            }
+    };
+}
+
 Artwork exitDoor()
 {
     return [](QPainter& p, const QRectF& r) {
