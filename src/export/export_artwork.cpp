@@ -2,6 +2,7 @@
 
 #include "widgets/artwork.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -11,6 +12,14 @@ namespace {
 
 const QColor excelGreen(33, 115, 70);
 const QColor alarmRed(200, 30, 45);
+
+// The font made smaller, when it must, until text fits width.
+QFont fittedFont(QFont font, const QString& text, qreal width)
+{
+    while (font.pointSizeF() > 6 && QFontMetricsF(font).horizontalAdvance(text) > width)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    return font;
+}
 
 void drawClock(QPainter& p, const QRectF& dial)
 {
@@ -57,12 +66,13 @@ Artwork excelBanner()
         p.setPen(QPen(excelGreen.darker(140), 1));
         p.setBrush(verticalGradient(band, excelGreen.lighter(140), excelGreen));
         p.drawRoundedRect(band, 8, 8);
-        QFont font(QStringLiteral("Verdana"), int(r.height() * 0.3), QFont::Bold);
-        p.setFont(font);
+        const QString title = QStringLiteral("ESPORTAZIONE IN EXCEL");
+        p.setFont(fittedFont(QFont(QStringLiteral("Verdana"), int(r.height() * 0.3), QFont::Bold), title,
+                             band.width() - 16));
         p.setPen(QColor(0, 0, 0, 70));
-        p.drawText(band.translated(2, 2), Qt::AlignCenter, QStringLiteral("ESPORTAZIONE IN EXCEL"));
+        p.drawText(band.translated(2, 2), Qt::AlignCenter, title);
         p.setPen(Qt::white);
-        p.drawText(band, Qt::AlignCenter, QStringLiteral("ESPORTAZIONE IN EXCEL"));
+        p.drawText(band, Qt::AlignCenter, title);
     };
 }
 
@@ -72,11 +82,12 @@ Artwork deadlinesBanner(const QString& title)
         const qreal side = r.height() - 6;
         drawClock(p, QRectF(r.left() + 3, r.top() + 3, side, side));
         drawCalendarPage(p, QRectF(r.right() - side * 0.9 - 3, r.top() + 5, side * 0.9, side - 4));
+        const QRectF titleArea = r.adjusted(side + 10, 0, -side - 10, 0);
         QFont font(QStringLiteral("Verdana"), int(r.height() * 0.32), QFont::Bold);
         font.setItalic(true);
-        p.setFont(font);
+        p.setFont(fittedFont(font, title, titleArea.width()));
         p.setPen(alarmRed);
-        p.drawText(r.adjusted(side + 10, 0, -side - 10, 0), Qt::AlignCenter, title);
+        p.drawText(titleArea, Qt::AlignCenter, title);
     };
 }
 
