@@ -108,14 +108,19 @@ TimeForm timeForm(const QTimeZone& zone)
 // feeds (libical escapes them), any other control character as a blank.
 QByteArray eventText(QStringView text)
 {
-    QString clean = trimmed(text);
-    clean.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    for (QChar& c : clean) {
-        const char16_t code = c.unicode();
+    const QStringView view = trimmedView(text);
+    QString clean;
+    clean.reserve(view.size());
+    for (qsizetype i = 0; i < view.size(); ++i) {
+        const char16_t code = view[i].unicode();
+        if (code == u'\r' && i + 1 < view.size() && view[i + 1] == u'\n')
+            continue;
         if (code == u'\r')
-            c = u'\n';
+            clean += u'\n';
         else if ((code < u' ' && code != u'\n' && code != u'\t') || (code >= 0x7F && code <= 0x9F))
-            c = u' ';
+            clean += u' ';
+        else
+            clean += view[i];
     }
     return clean.toUtf8();
 }

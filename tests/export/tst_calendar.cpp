@@ -76,7 +76,7 @@ QList<TSchedaScadenza> fixtureCards()
     TSchedaScadenza longOne = cardAt("20/03/2014", "10", "00", "1");
     longOne.Causale = longReason();
     TSchedaScadenza noNotice = cardAt("21/03/2014", "10", "00", "");
-    noNotice.Note = QStringLiteral("prima\x01" "dopo");
+    noNotice.Note = QStringLiteral("prima\x01" "dopo\r\nterza\rquarta");
     return {full,
             cardAt("16/03/2014", "00", "00", "0"),
             cardAt("12/03/2014", "09", "30", "5", flagFulfilled),
@@ -396,9 +396,9 @@ void TestCalendar::readerSeesEachCard_data()
     QTest::newRow("a reason of 250 characters")
         << 5 << longReason() << "2014-03-20T10:00:00 Europe/Rome 2014-03-20T09:00:00Z"
         << QStringList{"-86400 DISPLAY " + longReason()} << "" << "" << pagamento << "Persona / Ditta: Banca";
-    QTest::newRow("no notice: no reminder; a control character")
+    QTest::newRow("no notice: no reminder; control characters and line breaks")
         << 7 << "Rata mutuo" << "2014-03-21T10:00:00 Europe/Rome 2014-03-21T09:00:00Z" << QStringList() << ""
-        << "" << pagamento << "Persona / Ditta: Banca\nNote: prima dopo";
+        << "" << pagamento << "Persona / Ditta: Banca\nNote: prima dopo\nterza\nquarta";
     QTest::newRow("no time: all day, reminder days before")
         << 8 << "Rata mutuo" << "2014-03-22" << QStringList{"-172800 DISPLAY Rata mutuo"} << "" << "" << pagamento
         << "Persona / Ditta: Banca";
