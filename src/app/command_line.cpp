@@ -36,13 +36,14 @@ struct ViewName {
     const char* name;
     ExportViewKind kind;
     const char* dayForm;  // the form of the word after the name; nullptr: none follows
+    const char* dayWord;  // what that word is
 };
 
 constexpr ViewName viewNames[] = {
-    {"archivio", ExportViewKind::Scadenzario, nullptr},
-    {"imminenti", ExportViewKind::Imminenti, nullptr},
-    {"giorno", ExportViewKind::Giornaliere, "GG/MM/AAAA"},
-    {"mese", ExportViewKind::Mensili, "MM/AAAA"},
+    {"archivio", ExportViewKind::Scadenzario, nullptr, nullptr},
+    {"imminenti", ExportViewKind::Imminenti, nullptr, nullptr},
+    {"giorno", ExportViewKind::Giornaliere, "GG/MM/AAAA", "la data"},
+    {"mese", ExportViewKind::Mensili, "MM/AAAA", "il mese"},
 };
 
 // A view's rows, loaded, and what their files are written from.
@@ -109,7 +110,7 @@ QString helpText()
                "Uso: %1\n"
                "\n"
                "Senza argomenti Memora apre la sua finestra. Con --esporta scrive le schede di una vista\n"
-               "nel file FILE, nel formato che ne dice l'estensione, senza aprire finestre, ed esce.\n"
+               "nel file FILE, nel formato indicato dalla sua estensione, senza aprire finestre, ed esce.\n"
                "\n"
                "Opzioni:\n"
                "  --esporta FILE   scrive le schede in FILE; formati: %2\n"
@@ -122,8 +123,8 @@ QString helpText()
                "  memora --esporta ~/Scadenze.ics\n"
                "  memora --esporta Luglio.xls --vista mese 07/2014\n"
                "\n"
-               "Esce con 0 quando il file \u00e8 scritto, 1 quando l'archivio non si legge o il file non si\n"
-               "scrive, 2 quando gli argomenti non sono validi.\n")
+               "Stato di uscita: 0 se il file \u00e8 stato scritto, 1 se l'archivio non \u00e8 leggibile o il\n"
+               "file non \u00e8 scrivibile, 2 se gli argomenti non sono validi.\n")
         .arg(usage, writtenFormats());
 }
 
@@ -141,7 +142,7 @@ void parse(QCommandLineParser& parser, const QStringList& arguments)
     const QString option = parser.errorText().section(u'\'', 1, 1);
     const bool takesValue = option == QLatin1String("--esporta") || option == QLatin1String("--vista");
     throw Failure{BadArguments, takesValue ? QStringLiteral("manca il valore dopo %1").arg(option)
-                                           : QStringLiteral("%1 non vuole un valore").arg(option)};
+                                           : QStringLiteral("%1 non accetta valori").arg(option)};
 }
 
 const ViewName& viewNamed(const QString& name)
@@ -180,12 +181,13 @@ Request requestOf(const QCommandLineParser& parser)
     QDate day;
     if (view.dayForm) {
         if (words.isEmpty())
-            throw Failure{BadArguments, QStringLiteral("la vista %1 vuole %2 dopo il suo nome")
-                                            .arg(QLatin1String(view.name), QLatin1String(view.dayForm))};
+            throw Failure{BadArguments, QStringLiteral("la vista %1 richiede %2 (%3)")
+                                            .arg(QLatin1String(view.name), QLatin1String(view.dayWord),
+                                                 QLatin1String(view.dayForm))};
         day = dayOf(view, words.takeFirst());
     }
     if (!words.isEmpty())
-        throw Failure{BadArguments, QStringLiteral("argomento inatteso: %1").arg(words.first())};
+        throw Failure{BadArguments, QStringLiteral("argomento non previsto: %1").arg(words.first())};
     return {parser.value(QStringLiteral("esporta")), view.kind, day};
 }
 

@@ -197,7 +197,7 @@ void TestCommandLine::badArguments_data()
     QTest::newRow("no view after --vista") << QStringList{"--esporta", "Scadenze.ics", "--vista"} << "Scadenze.ics"
                                            << "manca il valore dopo --vista";
     QTest::newRow("a value to --help") << QStringList{"--help=si"} << "Scadenze.ics"
-                                       << "--help non vuole un valore";
+                                       << "--help non accetta valori";
     QTest::newRow("no --esporta") << QStringList{"--vista", "archivio"} << "Scadenze.ics"
                                   << "manca --esporta FILE; uso: memora --esporta FILE "
                                      "[--vista archivio|imminenti|giorno GG/MM/AAAA|mese MM/AAAA]";
@@ -206,18 +206,18 @@ void TestCommandLine::badArguments_data()
                                   << "vista sconosciuta: settimana (archivio, imminenti, giorno GG/MM/AAAA, "
                                      "mese MM/AAAA)";
     QTest::newRow("no date after giorno") << QStringList{"--esporta", "Scadenze.ics", "--vista", "giorno"}
-                                          << "Scadenze.ics" << "la vista giorno vuole GG/MM/AAAA dopo il suo nome";
+                                          << "Scadenze.ics" << "la vista giorno richiede la data (GG/MM/AAAA)";
     QTest::newRow("a date that is none") << QStringList{"--esporta", "Scadenze.ics", "--vista", "giorno", "31/02/2014"}
                                          << "Scadenze.ics" << "data non valida: 31/02/2014 (GG/MM/AAAA)";
     QTest::newRow("no month after mese") << QStringList{"--esporta", "Scadenze.xls", "--vista", "mese"}
-                                         << "Scadenze.xls" << "la vista mese vuole MM/AAAA dopo il suo nome";
+                                         << "Scadenze.xls" << "la vista mese richiede il mese (MM/AAAA)";
     QTest::newRow("month 13") << QStringList{"--esporta", "Scadenze.xls", "--vista", "mese", "13/2014"}
                               << "Scadenze.xls" << "mese non valido: 13/2014 (MM/AAAA)";
     QTest::newRow("a month with a dash") << QStringList{"--esporta", "Scadenze.xls", "--vista", "mese", "03-2014"}
                                          << "Scadenze.xls" << "mese non valido: 03-2014 (MM/AAAA)";
     QTest::newRow("a date for a view that takes none")
         << QStringList{"--esporta", "Scadenze.ics", "--vista", "archivio", "15/03/2014"} << "Scadenze.ics"
-        << "argomento inatteso: 15/03/2014";
+        << "argomento non previsto: 15/03/2014";
     QTest::newRow("unknown extension") << QStringList{"--esporta", "Scadenze.pdf"} << "Scadenze.pdf"
                                        << "formato sconosciuto .pdf: " + formats;
     QTest::newRow("no extension") << QStringList{"--esporta", "Scadenze"} << "Scadenze"
