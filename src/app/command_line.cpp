@@ -96,12 +96,13 @@ const ExportFormat& formatOf(const QString& file)
         if (extension != QLatin1String(format.extension))
             continue;
         if (!format.write)
-            throw Failure{BadArguments, QStringLiteral("il formato .%1 non \u00e8 ancora supportato: si pu\u00f2 esportare in %2")
-                                            .arg(extension, writtenFormats())};
+            throw Failure{BadArguments,
+                          QStringLiteral("il formato .%1 non \u00e8 ancora supportato: si pu\u00f2 esportare in %2")
+                              .arg(extension, writtenFormats())};
         return format;
     }
-    throw Failure{BadArguments,
-                  QStringLiteral("formato sconosciuto .%1: si pu\u00f2 esportare in %2").arg(extension, writtenFormats())};
+    throw Failure{BadArguments, QStringLiteral("formato sconosciuto .%1: si pu\u00f2 esportare in %2")
+                                    .arg(extension, writtenFormats())};
 }
 
 QString helpText()
@@ -151,7 +152,8 @@ const ViewName& viewNamed(const QString& name)
         if (name == QLatin1String(view.name))
             return view;
     throw Failure{BadArguments,
-                  QStringLiteral("vista sconosciuta: %1 (archivio, imminenti, giorno GG/MM/AAAA, mese MM/AAAA)").arg(name)};
+                  QStringLiteral("vista sconosciuta: %1 (archivio, imminenti, giorno GG/MM/AAAA, mese MM/AAAA)")
+                      .arg(name)};
 }
 
 // The day a day view lists, or the first day of the month a month view lists.

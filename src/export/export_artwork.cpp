@@ -128,8 +128,8 @@ Artwork calendarFileIcon()
         p.setBrush(Qt::white);
         p.drawPolygon(sheet);
         p.setBrush(QColor(215, 215, 215));
-        p.drawPolygon(QPolygonF({QPointF(page.right() - fold, page.top()), QPointF(page.right() - fold, page.top() + fold),
-                                 QPointF(page.right(), page.top() + fold)}));
+        const QPointF corner(page.right() - fold, page.top() + fold);
+        p.drawPolygon(QPolygonF({QPointF(corner.x(), page.top()), corner, QPointF(page.right(), corner.y())}));
         const QRectF band(page.left() + 4, page.top() + side * 0.14, page.width() - 8, side * 0.2);
         p.setPen(Qt::NoPen);
         p.setBrush(verticalGradient(band, alarmRed.lighter(130), alarmRed));

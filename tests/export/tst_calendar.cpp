@@ -250,10 +250,12 @@ QJsonArray TestCalendar::readBack(const QStringList& files)
     if (!reader.waitForFinished(120000) || reader.exitCode() != 0)
         qFatal("the reader failed: %s", reader.readAllStandardError().constData());
     const QJsonArray calendars = QJsonDocument::fromJson(reader.readAllStandardOutput()).array();
-    for (const QJsonValue& calendar : calendars)
-        for (const QJsonValue& found : {calendar[QLatin1String("error")], calendar[QLatin1String("zones")][0][QLatin1String("error")]})
+    for (const QJsonValue& calendar : calendars) {
+        const QJsonValue zone = calendar[QLatin1String("zones")][0];
+        for (const QJsonValue& found : {calendar[QLatin1String("error")], zone[QLatin1String("error")]})
             if (!found.isUndefined())
                 qWarning("icalendar: %s", qPrintable(found.toString()));
+    }
     return calendars;
 }
 
