@@ -2,6 +2,7 @@
 
 #include "app/home_window.h"
 #include "app/program.h"
+#include "export/calendar_file.h"
 #include "export/export_grid.h"
 #include "export/export_view.h"
 #include "export/spreadsheet_file.h"
@@ -25,6 +26,7 @@
 #include <QTableView>
 
 #include <memory>
+#include <numeric>
 
 namespace memora::bench {
 
@@ -107,6 +109,8 @@ std::vector<WindowMeasure> windowMeasures()
 {
     // The whole-archive view the export measure writes out, loaded once.
     auto exportSource = std::make_shared<std::unique_ptr<TfrmExpScadenzario>>();
+    // The card numbers of the whole-archive view, as its grid gives them.
+    auto calendarCards = std::make_shared<std::vector<int>>();
     auto reportLines = std::make_shared<QStringList>();
     auto openList = std::make_shared<std::unique_ptr<TfrmConfermati>>();
     return {
@@ -140,6 +144,18 @@ std::vector<WindowMeasure> windowMeasures()
              *exportSource = std::make_unique<TfrmExpScadenzario>();
              (*exportSource)->show();
          }},
+        {QStringLiteral("calendar file written, whole archive"),
+         [calendarCards] {
+             const QString path = QDir(programDirectory()).filePath(QStringLiteral("Riepilogo_Scadenze.ics"));
+             const CalendarSource source = calendarSource(archiveFile(), QDateTime::currentDateTime());
+             if (!writeCalendarFile(path, source, *calendarCards))
+                 qFatal("the calendar export failed");
+         },
+         [calendarCards] {
+             calendarCards->resize(recordsInFile(archiveFile()));
+             std::iota(calendarCards->begin(), calendarCards->end(), 1);
+         },
+         [calendarCards] { calendarCards->clear(); }},
         {QStringLiteral("whole archive: last row shown, painted"),
          [exportSource] { scrollToEndAndPaint(**exportSource, *(*exportSource)->grdRecords); }, {},
          [exportSource] { exportSource->reset(); }},

@@ -11,6 +11,7 @@ packages=(
   fonts-liberation fonts-dejavu-core
   xvfb xauth poppler-utils
   appstream desktop-file-utils
+  libical-dev
   ${MEMORA_EXTRA_PACKAGES:-}
 )
 

@@ -1,5 +1,6 @@
 // Memora: keeps a personal schedule of deadlines and warns at start-up of
 // those whose notice period has begun.
+#include "app/command_line.h"
 #include "app/home_window.h"
 #include "app/program.h"
 #include "platform/platform.h"
@@ -11,6 +12,9 @@
 int main(int argc, char* argv[])
 {
     memora::keepFreedMemoryForReuse();
+    // With arguments Memora runs as a command: no window, no display needed.
+    if (argc > 1)
+        return memora::commandLineMain(argc, argv);
     // Draw with the software renderer rather than the graphics hardware.
     QCoreApplication::setAttribute(Qt::AA_UseSoftwareOpenGL);
     QApplication application(argc, argv);

@@ -2,6 +2,7 @@
 
 #include "widgets/artwork.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -11,6 +12,14 @@ namespace {
 
 const QColor excelGreen(33, 115, 70);
 const QColor alarmRed(200, 30, 45);
+
+// The font made smaller, when it must, until text fits width.
+QFont fittedFont(QFont font, const QString& text, qreal width)
+{
+    while (font.pointSizeF() > 6 && QFontMetricsF(font).horizontalAdvance(text) > width)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    return font;
+}
 
 void drawClock(QPainter& p, const QRectF& dial)
 {
@@ -57,12 +66,13 @@ Artwork excelBanner()
         p.setPen(QPen(excelGreen.darker(140), 1));
         p.setBrush(verticalGradient(band, excelGreen.lighter(140), excelGreen));
         p.drawRoundedRect(band, 8, 8);
-        QFont font(QStringLiteral("Verdana"), int(r.height() * 0.3), QFont::Bold);
-        p.setFont(font);
+        const QString title = QStringLiteral("ESPORTAZIONE IN EXCEL");
+        p.setFont(fittedFont(QFont(QStringLiteral("Verdana"), int(r.height() * 0.3), QFont::Bold), title,
+                             band.width() - 16));
         p.setPen(QColor(0, 0, 0, 70));
-        p.drawText(band.translated(2, 2), Qt::AlignCenter, QStringLiteral("ESPORTAZIONE IN EXCEL"));
+        p.drawText(band.translated(2, 2), Qt::AlignCenter, title);
         p.setPen(Qt::white);
-        p.drawText(band, Qt::AlignCenter, QStringLiteral("ESPORTAZIONE IN EXCEL"));
+        p.drawText(band, Qt::AlignCenter, title);
     };
 }
 
@@ -72,11 +82,12 @@ Artwork deadlinesBanner(const QString& title)
         const qreal side = r.height() - 6;
         drawClock(p, QRectF(r.left() + 3, r.top() + 3, side, side));
         drawCalendarPage(p, QRectF(r.right() - side * 0.9 - 3, r.top() + 5, side * 0.9, side - 4));
+        const QRectF titleArea = r.adjusted(side + 10, 0, -side - 10, 0);
         QFont font(QStringLiteral("Verdana"), int(r.height() * 0.32), QFont::Bold);
         font.setItalic(true);
-        p.setFont(font);
+        p.setFont(fittedFont(font, title, titleArea.width()));
         p.setPen(alarmRed);
-        p.drawText(r.adjusted(side + 10, 0, -side - 10, 0), Qt::AlignCenter, title);
+        p.drawText(titleArea, Qt::AlignCenter, title);
     };
 }
 
@@ -101,6 +112,39 @@ Artwork spreadsheetIcon()
         p.setFont(font);
         p.setPen(Qt::white);
         p.drawText(badge, Qt::AlignCenter, QStringLiteral("X"));
+    };
+}
+
+Artwork calendarFileIcon()
+{
+    return [](QPainter& p, const QRectF& r) {
+        const qreal side = qMin(r.width(), r.height()) - 4;
+        const QRectF page(r.center().x() - side * 0.4, r.center().y() - side / 2, side * 0.8, side);
+        const qreal fold = page.width() * 0.3;
+        QPolygonF sheet;
+        sheet << page.topLeft() << QPointF(page.right() - fold, page.top()) << QPointF(page.right(), page.top() + fold)
+              << page.bottomRight() << page.bottomLeft();
+        p.setPen(QPen(QColor(90, 90, 90), 1.2));
+        p.setBrush(Qt::white);
+        p.drawPolygon(sheet);
+        p.setBrush(QColor(215, 215, 215));
+        const QPointF corner(page.right() - fold, page.top() + fold);
+        p.drawPolygon(QPolygonF({QPointF(corner.x(), page.top()), corner, QPointF(page.right(), corner.y())}));
+        const QRectF band(page.left() + 4, page.top() + side * 0.14, page.width() - 8, side * 0.2);
+        p.setPen(Qt::NoPen);
+        p.setBrush(verticalGradient(band, alarmRed.lighter(130), alarmRed));
+        p.drawRoundedRect(band, 2, 2);
+        p.setPen(QPen(QColor(60, 60, 60), 2, Qt::SolidLine, Qt::RoundCap));
+        for (const qreal x : {band.left() + band.width() * 0.25, band.left() + band.width() * 0.6})
+            p.drawLine(QPointF(x, band.top() - 3), QPointF(x, band.top() + 3));
+        const qreal top = band.bottom() + 3;
+        const qreal cell = band.width() / 4;
+        const qreal rowHeight = (page.bottom() - 4 - top) / 3;
+        for (int row = 0; row < 3; ++row)
+            for (int column = 0; column < 4; ++column) {
+                const QRectF day(band.left() + column * cell + 1, top + row * rowHeight + 1, cell - 2, rowHeight - 2);
+                p.fillRect(day, row == 1 && column == 2 ? alarmRed : QColor(200, 205, 215));
+            }
     };
 }
 

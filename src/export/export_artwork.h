@@ -1,5 +1,5 @@
 // The export views' pictures, drawn in code: the banners, the spreadsheet,
-// exit and hand icons.
+// calendar file, exit and hand icons.
 #pragma once
 
 #include "widgets/picture.h"
@@ -14,6 +14,9 @@ Artwork excelBanner();
 Artwork deadlinesBanner(const QString& title);
 // A green spreadsheet sheet with its grid and an X.
 Artwork spreadsheetIcon();
+// A calendar file: a page with a folded corner, a red band with rings and a
+// grid of days, one of them marked.
+Artwork calendarFileIcon();
 // An open door with a red arrow leaving through it.
 Artwork exitDoor();
 // A hand pointing right.

@@ -53,7 +53,7 @@ void GridRows::append(int number, const std::array<QStringView, GridRow::textCol
     m_rows.push_back(stored(number, texts));
 }
 
-void GridRows::append(const TSchedaScadenza& card, int number)
+void GridRows::append(const TSchedaScadenza& card, int number, int cardNumber)
 {
     std::array<QStringView, GridRow::textColumns> texts;
     for (std::size_t i = 0; i < std::size(columnFields); ++i)
@@ -61,6 +61,7 @@ void GridRows::append(const TSchedaScadenza& card, int number)
     const QString key = ChiaveDataOra(card);
     texts[colCodice - 1] = key;
     append(number, texts);
+    m_rows.back().card = cardNumber;
 }
 
 void GridRows::setText(std::size_t row, int column, QStringView text)
@@ -68,7 +69,9 @@ void GridRows::setText(std::size_t row, int column, QStringView text)
     std::array<QStringView, GridRow::textColumns> texts;
     for (int k = 1; k <= GridRow::textColumns; ++k)
         texts[std::size_t(k - 1)] = k == column ? text : m_rows[row].text(k);
+    const int card = m_rows[row].card;
     m_rows[row] = stored(m_rows[row].number, texts);
+    m_rows[row].card = card;
 }
 
 void GridRows::reorder(const std::vector<int>& order) { m_rows = gathered(m_rows, order); }
@@ -98,6 +101,16 @@ QString ExportGridModel::text(int row, int column) const
     if (column == colNum)
         return cells.number > 0 ? QString::number(cells.number) : QString();
     return cells.text(column).toString();
+}
+
+std::vector<int> ExportGridModel::cardNumbers() const
+{
+    std::vector<int> numbers;
+    numbers.reserve(m_rows.size());
+    for (std::size_t row = 0; row < m_rows.size(); ++row)
+        if (m_rows[row].card > 0)
+            numbers.push_back(m_rows[row].card);
+    return numbers;
 }
 
 QStringView ExportGridModel::sheetCell(int row, int column) const
@@ -154,7 +167,7 @@ void loadWholeArchive(ExportGridModel& grid, const QString& path)
         TSchedaScadenza card;
         while (rows.size() < count) {
             archive.readNextInto(card);
-            rows.append(card, archive.position());
+            rows.append(card, archive.position(), archive.position());
         }
     } catch (const ArchiveError&) {
         // The rows not reached stay blank.
@@ -170,8 +183,8 @@ void loadFilteredCards(ExportGridModel& grid, const QString& path, const CardFil
     rows.reserve(recordsInFile(path));
     bool complete = true;
     try {
-        scanArchive(path, filter, FieldSet::all(), [&rows](const TSchedaScadenza& card, int) {
-            rows.append(card, int(rows.size()) + 1);
+        scanArchive(path, filter, FieldSet::all(), [&rows](const TSchedaScadenza& card, int cardNumber) {
+            rows.append(card, int(rows.size()) + 1, cardNumber);
         });
     } catch (const ArchiveError&) {
         complete = false;

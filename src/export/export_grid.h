@@ -37,8 +37,9 @@ constexpr GridColumn gridColumns[gridColumnCountMax] = {
     {"Luogo", 250},     {"Importo", 180},       {"Impegno assolto", 150}, {"Note", 300}, {"Codice univoco", 150},
 };
 
-// One grid row: the number shown in column 0 (0 for a blank row) and the
-// texts of columns 1 to 14, held end to end in its grid's arena.
+// One grid row: the number shown in column 0 (0 for a blank row), the
+// number of the card it shows (0 for none) and the texts of columns 1 to 14,
+// held end to end in its grid's arena.
 struct GridRow {
     static constexpr int textColumns = gridColumnCountMax - 1;
 
@@ -46,6 +47,7 @@ struct GridRow {
     QStringView text(int column) const;
 
     int number = 0;
+    int card = 0;
     const char16_t* texts = nullptr;
     std::array<int, textColumns> ends {};  // where each column's text ends in texts
 };
@@ -59,7 +61,7 @@ public:
     // texts[k] is the text of column k + 1.
     void append(int number, const std::array<QStringView, GridRow::textColumns>& texts);
     // A card's row: its trimmed fields in the columns' order and its ChiaveDataOra.
-    void append(const TSchedaScadenza& card, int number);
+    void append(const TSchedaScadenza& card, int number, int cardNumber);
     void appendBlank() { m_rows.push_back({}); }
 
     std::size_t size() const { return m_rows.size(); }
@@ -91,6 +93,8 @@ public:
     void reorderRows(const std::vector<int>& order);
     // The text of a cell, column 0 being the row number.
     QString text(int row, int column) const;
+    // The numbers of the cards the rows show, in the rows' order.
+    std::vector<int> cardNumbers() const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

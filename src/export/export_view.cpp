@@ -1,5 +1,6 @@
 #include "export/export_view.h"
 
+#include "export/calendar_file.h"
 #include "export/export_artwork.h"
 #include "export/export_grid.h"
 #include "export/grid_export.h"
@@ -37,6 +38,7 @@ const QColor slateBlue(72, 84, 140);
 
 const QString infoInitial = QStringLiteral("Esportazione archivio in Microsoft Excel.");
 const QString infoEsporta = QStringLiteral("Esporta l'archivio in formato Microsoft Excel.");
+const QString infoEsportaCalendario = QStringLiteral("Esporta calendario (.ics)");
 const QString infoGuida = QStringLiteral("Visualizza la pagina della guida sensibile al contesto.");
 const QString infoEsci = QStringLiteral("Esci da questo ambiente di lavoro.");
 
@@ -81,7 +83,7 @@ ExportView::ExportView(ExportViewKind kind, QWidget* owner, QDate day)
                             static_cast<QWidget*>(shpInfo), static_cast<QWidget*>(shpSfondo),
                             static_cast<QWidget*>(grdRecords), grdRecords->viewport()})
         watchMouseMoves(widget);
-    setTabChain({grdRecords, cmdEsporta, cmdGuida, cmdEsci});
+    setTabChain({grdRecords, cmdEsporta, cmdEsportaCalendario, cmdGuida, cmdEsci});
     centreWindow(this);
 }
 
@@ -97,7 +99,7 @@ void ExportView::createFrame()
     shpSfondo->setGeometry(0, 0, 837, 84);
     shpSfondo->setStyleSheet(QStringLiteral("background: white;"));
     imgLogo = new Picture(m_traits.banner, m_traits.caption.trimmed(), panContainer);
-    imgLogo->setGeometry(12, 8, 470, 68);
+    imgLogo->setGeometry(12, 8, 430, 68);
 
     shpInfo = new QFrame(panContainer);
     shpInfo->setGeometry(0, 503, 837, 30);
@@ -118,6 +120,9 @@ void ExportView::createButtons()
     cmdEsporta = new PictureButton(art::spreadsheetIcon(), QStringLiteral("Esporta"), panContainer);
     cmdEsporta->setGeometry(650, 12, 60, 60);
     cmdEsporta->setDescription(infoEsporta);
+    cmdEsportaCalendario = new PictureButton(art::calendarFileIcon(), infoEsportaCalendario, panContainer);
+    cmdEsportaCalendario->setGeometry(520, 12, 60, 60);
+    cmdEsportaCalendario->setDescription(infoEsportaCalendario);
     cmdGuida = new PictureButton(art::roundIcon(QStringLiteral("?"), QColor(30, 90, 200)), QStringLiteral("Guida"),
                                  panContainer);
     cmdGuida->setGeometry(716, 14, 56, 56);
@@ -127,9 +132,11 @@ void ExportView::createButtons()
     cmdEsci->setDescription(infoEsci);
 
     connect(cmdEsporta, &QAbstractButton::clicked, this, &ExportView::cmdEsportaClick);
+    connect(cmdEsportaCalendario, &QAbstractButton::clicked, this, &ExportView::cmdEsportaCalendarioClick);
     connect(cmdGuida, &QAbstractButton::clicked, this, &ExportView::cmdGuidaClick);
     connect(cmdEsci, &QAbstractButton::clicked, this, &ExportView::cmdEsciClick);
     connect(cmdEsporta, &PictureButton::hovered, this, &ExportView::cmdEsportaMouseMove);
+    connect(cmdEsportaCalendario, &PictureButton::hovered, this, &ExportView::cmdEsportaCalendarioMouseMove);
     connect(cmdGuida, &PictureButton::hovered, this, &ExportView::cmdGuidaMouseMove);
     connect(cmdEsci, &PictureButton::hovered, this, &ExportView::cmdEsciMouseMove);
 }
@@ -186,11 +193,22 @@ void ExportView::FormShow() { loadExportView(*m_grid, m_kind, archiveFile(), tod
 
 void ExportView::cmdEsportaClick() { EsportaGriglia(this, *m_grid, m_view.spreadsheetSheet()); }
 
+// The calendar holds the rows' cards as the archive has them, not the texts
+// typed into the grid.
+void ExportView::cmdEsportaCalendarioClick()
+{
+    const CalendarSource source = calendarSource(archiveFile(), QDateTime(today(), platform().clock->now()));
+    exportViewFile(this, m_view.fileName("ics"),
+                   [&](const QString& path) { return writeCalendarFile(path, source, m_grid->cardNumbers()); });
+}
+
 void ExportView::cmdGuidaClick() { MostraGuida(this, m_traits.helpTopic); }
 
 void ExportView::cmdEsciClick() { close(); }
 
 void ExportView::cmdEsportaMouseMove() { panInfo->setText(infoEsporta); }
+
+void ExportView::cmdEsportaCalendarioMouseMove() { panInfo->setText(infoEsportaCalendario); }
 
 void ExportView::cmdGuidaMouseMove() { panInfo->setText(infoGuida); }
 
