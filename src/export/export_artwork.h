@@ -1,5 +1,5 @@
 // The export views' pictures, drawn in code: the banners, the spreadsheet,
-// exit and hand icons.
+// workbook, exit and hand icons.
 #pragma once
 
 #include "widgets/picture.h"
@@ -14,6 +14,8 @@ Artwork excelBanner();
 Artwork deadlinesBanner(const QString& title);
 // A green spreadsheet sheet with its grid and an X.
 Artwork spreadsheetIcon();
+// A workbook page with a folded corner, its grid and XLSX on a dark band.
+Artwork workbookIcon();
 // An open door with a red arrow leaving through it.
 Artwork exitDoor();
 // A hand pointing right.

@@ -3,6 +3,7 @@
 #include "export/export_artwork.h"
 #include "export/export_grid.h"
 #include "export/grid_export.h"
+#include "export/workbook_file.h"
 #include "info/help_window.h"
 #include "platform/platform.h"
 #include "widgets/artwork.h"
@@ -37,6 +38,8 @@ const QColor slateBlue(72, 84, 140);
 
 const QString infoInitial = QStringLiteral("Esportazione archivio in Microsoft Excel.");
 const QString infoEsporta = QStringLiteral("Esporta l'archivio in formato Microsoft Excel.");
+// The workbook button's caption, which is its information line too.
+const QString captionEsportaXlsx = QStringLiteral("Esporta in formato .xlsx");
 const QString infoGuida = QStringLiteral("Visualizza la pagina della guida sensibile al contesto.");
 const QString infoEsci = QStringLiteral("Esci da questo ambiente di lavoro.");
 
@@ -81,7 +84,7 @@ ExportView::ExportView(ExportViewKind kind, QWidget* owner, QDate day)
                             static_cast<QWidget*>(shpInfo), static_cast<QWidget*>(shpSfondo),
                             static_cast<QWidget*>(grdRecords), grdRecords->viewport()})
         watchMouseMoves(widget);
-    setTabChain({grdRecords, cmdEsporta, cmdGuida, cmdEsci});
+    setTabChain({grdRecords, cmdEsporta, cmdEsportaXlsx, cmdGuida, cmdEsci});
     centreWindow(this);
 }
 
@@ -97,7 +100,7 @@ void ExportView::createFrame()
     shpSfondo->setGeometry(0, 0, 837, 84);
     shpSfondo->setStyleSheet(QStringLiteral("background: white;"));
     imgLogo = new Picture(m_traits.banner, m_traits.caption.trimmed(), panContainer);
-    imgLogo->setGeometry(12, 8, 470, 68);
+    imgLogo->setGeometry(12, 8, 430, 68);
 
     shpInfo = new QFrame(panContainer);
     shpInfo->setGeometry(0, 503, 837, 30);
@@ -118,6 +121,10 @@ void ExportView::createButtons()
     cmdEsporta = new PictureButton(art::spreadsheetIcon(), QStringLiteral("Esporta"), panContainer);
     cmdEsporta->setGeometry(650, 12, 60, 60);
     cmdEsporta->setDescription(infoEsporta);
+    // The band keeps room for one more button, at (520, 12).
+    cmdEsportaXlsx = new PictureButton(art::workbookIcon(), captionEsportaXlsx, panContainer);
+    cmdEsportaXlsx->setGeometry(452, 12, 60, 60);
+    cmdEsportaXlsx->setDescription(captionEsportaXlsx);
     cmdGuida = new PictureButton(art::roundIcon(QStringLiteral("?"), QColor(30, 90, 200)), QStringLiteral("Guida"),
                                  panContainer);
     cmdGuida->setGeometry(716, 14, 56, 56);
@@ -127,9 +134,11 @@ void ExportView::createButtons()
     cmdEsci->setDescription(infoEsci);
 
     connect(cmdEsporta, &QAbstractButton::clicked, this, &ExportView::cmdEsportaClick);
+    connect(cmdEsportaXlsx, &QAbstractButton::clicked, this, &ExportView::cmdEsportaXlsxClick);
     connect(cmdGuida, &QAbstractButton::clicked, this, &ExportView::cmdGuidaClick);
     connect(cmdEsci, &QAbstractButton::clicked, this, &ExportView::cmdEsciClick);
     connect(cmdEsporta, &PictureButton::hovered, this, &ExportView::cmdEsportaMouseMove);
+    connect(cmdEsportaXlsx, &PictureButton::hovered, this, &ExportView::cmdEsportaXlsxMouseMove);
     connect(cmdGuida, &PictureButton::hovered, this, &ExportView::cmdGuidaMouseMove);
     connect(cmdEsci, &PictureButton::hovered, this, &ExportView::cmdEsciMouseMove);
 }
@@ -186,11 +195,21 @@ void ExportView::FormShow() { loadExportView(*m_grid, m_kind, archiveFile(), tod
 
 void ExportView::cmdEsportaClick() { EsportaGriglia(this, *m_grid, m_view.spreadsheetSheet()); }
 
+// The workbook of the same rows and columns, beside the .xls file.
+void ExportView::cmdEsportaXlsxClick()
+{
+    const SpreadsheetSheet sheet = m_view.spreadsheetSheet();
+    exportViewFile(this, m_view.fileName("xlsx"),
+                   [&](const QString& path) { return writeWorkbookFile(path, sheet, *m_grid); });
+}
+
 void ExportView::cmdGuidaClick() { MostraGuida(this, m_traits.helpTopic); }
 
 void ExportView::cmdEsciClick() { close(); }
 
 void ExportView::cmdEsportaMouseMove() { panInfo->setText(infoEsporta); }
+
+void ExportView::cmdEsportaXlsxMouseMove() { panInfo->setText(captionEsportaXlsx); }
 
 void ExportView::cmdGuidaMouseMove() { panInfo->setText(infoGuida); }
 

@@ -35,6 +35,7 @@ public:
     Picture* imgLogo = nullptr;
     Picture* icoHand = nullptr;
     PictureButton* cmdEsporta = nullptr;
+    PictureButton* cmdEsportaXlsx = nullptr;
     PictureButton* cmdGuida = nullptr;
     PictureButton* cmdEsci = nullptr;
     QTableView* grdRecords = nullptr;
@@ -43,9 +44,11 @@ public:
 
 public slots:
     void cmdEsportaClick();
+    void cmdEsportaXlsxClick();
     void cmdGuidaClick();
     void cmdEsciClick();
     void cmdEsportaMouseMove();
+    void cmdEsportaXlsxMouseMove();
     void cmdGuidaMouseMove();
     void cmdEsciMouseMove();
     void FormMouseMove();
