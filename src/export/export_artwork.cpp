@@ -2,6 +2,7 @@
 
 #include "widgets/artwork.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -12,6 +13,14 @@ namespace {
 const QColor excelGreen(33, 115, 70);
 const QColor alarmRed(200, 30, 45);
 const QColor workbookGreen(16, 92, 60);
+
+// The font made smaller, when it must, until text fits in width.
+QFont fitted(QFont font, const QString& text, qreal width)
+{
+    while (font.pointSize() > 6 && QFontMetricsF(font).horizontalAdvance(text) > width)
+        font.setPointSize(font.pointSize() - 1);
+    return font;
+}
 
 void drawClock(QPainter& p, const QRectF& dial)
 {
@@ -58,8 +67,8 @@ Artwork excelBanner()
         p.setPen(QPen(excelGreen.darker(140), 1));
         p.setBrush(verticalGradient(band, excelGreen.lighter(140), excelGreen));
         p.drawRoundedRect(band, 8, 8);
-        QFont font(QStringLiteral("Verdana"), int(r.height() * 0.3), QFont::Bold);
-        p.setFont(font);
+        p.setFont(fitted(QFont(QStringLiteral("Verdana"), int(r.height() * 0.3), QFont::Bold),
+                         QStringLiteral("ESPORTAZIONE IN EXCEL"), band.width() - 16));
         p.setPen(QColor(0, 0, 0, 70));
         p.drawText(band.translated(2, 2), Qt::AlignCenter, QStringLiteral("ESPORTAZIONE IN EXCEL"));
         p.setPen(Qt::white);
@@ -75,9 +84,10 @@ Artwork deadlinesBanner(const QString& title)
         drawCalendarPage(p, QRectF(r.right() - side * 0.9 - 3, r.top() + 5, side * 0.9, side - 4));
         QFont font(QStringLiteral("Verdana"), int(r.height() * 0.32), QFont::Bold);
         font.setItalic(true);
-        p.setFont(font);
+        const QRectF room = r.adjusted(side + 10, 0, -side - 10, 0);
+        p.setFont(fitted(font, title, room.width()));
         p.setPen(alarmRed);
-        p.drawText(r.adjusted(side + 10, 0, -side - 10, 0), Qt::AlignCenter, title);
+        p.drawText(room, Qt::AlignCenter, title);
     };
 }
 

@@ -161,8 +161,12 @@ lxw_error writeCell(lxw_worksheet* worksheet, lxw_row_t row, lxw_col_t column, C
         break;
     case CellKind::Text: break;
     }
-    // An empty text makes an empty cell, in the text format like the rest.
-    return worksheet_write_string(worksheet, row, column, cellText(text).constData(), formats.text);
+    // An empty text leaves the cell out: it takes its column's format when
+    // the user types into it.
+    const QByteArray utf8 = cellText(text);
+    if (utf8.isEmpty())
+        return LXW_NO_ERROR;
+    return worksheet_write_string(worksheet, row, column, utf8.constData(), formats.text);
 }
 
 // The library keeps a worksheet's rows in a temporary file and does not check
@@ -209,6 +213,27 @@ bool writeWorksheet(lxw_workbook* book, const Formats& formats, const QString& n
     return rowsStored(worksheet);
 }
 
+// Whether the workbook could pass the 4 GiB that a zip file and its entries
+// hold without the ZIP64 extensions: the most bytes each cell's XML can take,
+// its markup and every character of its text escaped at its longest, added up
+// over the whole grid. Only hundreds of thousands of long rows come near;
+// older spreadsheet programs open a file with the extensions less readily, so
+// they are used only then.
+bool needsZip64(const SheetRows& grid, int columns)
+{
+    constexpr qint64 entryMax = 0xFFFFFFFFLL;
+    constexpr qint64 rowMarkup = 48;
+    constexpr qint64 cellMarkup = 64;
+    constexpr qint64 bytesPerCharacter = 6;
+    qint64 bytes = 0;
+    for (int row = 0; row < grid.sheetRowCount(); ++row) {
+        bytes += rowMarkup;
+        for (int column = 1; column <= columns; ++column)
+            bytes += cellMarkup + bytesPerCharacter * grid.sheetCell(row, column).size();
+    }
+    return bytes > entryMax;
+}
+
 // The whole workbook at path, as many worksheets as the rows need and one at
 // least. The library keeps each worksheet's rows in a temporary file until it
 // closes; those files go beside path, so that a disk too full for them is
@@ -216,7 +241,7 @@ bool writeWorksheet(lxw_workbook* book, const Formats& formats, const QString& n
 bool writeWorkbook(const QByteArray& path, const SpreadsheetSheet& sheet, const SheetRows& grid, int sheetRows)
 {
     QByteArray folder = QFile::encodeName(QFileInfo(QFile::decodeName(path)).absolutePath());
-    lxw_workbook_options options = {LXW_TRUE, folder.data(), LXW_FALSE};
+    lxw_workbook_options options = {LXW_TRUE, folder.data(), needsZip64(grid, sheet.columns) ? LXW_TRUE : LXW_FALSE};
     lxw_workbook* book = workbook_new_opt(path.constData(), &options);
     if (!book)
         return false;
