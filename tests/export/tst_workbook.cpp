@@ -487,7 +487,7 @@ void TestWorkbook::failureLeavesNothingBehind_data()
 {
     QTest::addColumn<QString>("failure");
     QTest::newRow("the name taken by a folder") << "folder";
-    QTest::newRow("a disk without room") << "full";
+    QTest::newRow("writes refused past a size, as on a full disk") << "full";
     QTest::newRow("a folder that is not there") << "missing";
 }
 
