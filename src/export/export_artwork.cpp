@@ -122,8 +122,8 @@ Artwork workbookIcon()
         const QRectF page(r.center().x() - side * 0.4, r.center().y() - side / 2, side * 0.8, side);
         const qreal fold = side * 0.22;
         QPolygonF outline;
-        outline << page.topLeft() << QPointF(page.right() - fold, page.top()) << QPointF(page.right(), page.top() + fold)
-                << page.bottomRight() << page.bottomLeft();
+        outline << page.topLeft() << QPointF(page.right() - fold, page.top())
+                << QPointF(page.right(), page.top() + fold) << page.bottomRight() << page.bottomLeft();
         p.setPen(QPen(workbookGreen.darker(130), 1.2));
         p.setBrush(Qt::white);
         p.drawPolygon(outline);

@@ -54,17 +54,16 @@ private:
     Grid m_rows;
 };
 
-// Fourteen cells: the typed columns as given, the others named after their
-// column and row.
-QStringList fixtureRow(int row, const QString& date = QStringLiteral("15/03/2014"),
-                       const QString& time = QStringLiteral("09:30"), const QString& amount = QStringLiteral("0,00"))
+// Fourteen cells: a date, a time and an amount where they belong, the others
+// named after their column and row.
+QStringList fixtureRow(int row)
 {
     QStringList cells;
     for (int column = 1; column <= 14; ++column)
         cells << QStringLiteral("c%1r%2").arg(column).arg(row);
-    cells[0] = date;
-    cells[1] = time;
-    cells[10] = amount;
+    cells[0] = QStringLiteral("15/03/2014");
+    cells[1] = QStringLiteral("09:30");
+    cells[10] = QStringLiteral("0,00");
     return cells;
 }
 
@@ -464,21 +463,22 @@ void TestWorkbook::rowsGoOnInFurtherSheets()
     for (int row = 1; row <= rows; ++row)
         grid << fixtureRow(row);
     const QString path = workbookPath(QStringLiteral("Molte.xlsx"));
-    QVERIFY(writeWorkbookFile(path, {QString(), QStringLiteral("Scadenze del mese"), 14}, FixtureGrid(grid), sheetRows));
+    const SpreadsheetSheet sheet = {QString(), QStringLiteral("Scadenze del mese"), 14};
+    QVERIFY(writeWorkbookFile(path, sheet, FixtureGrid(grid), sheetRows));
     QJsonObject workbook;
     QVERIFY(readWorkbook(path, workbook));
     QCOMPARE(workbook[QLatin1String("sheets")].toArray().size(), dataRows.size());
     int next = 1;
     for (int k = 0; k < dataRows.size(); ++k) {
-        const QJsonObject sheet = sheetAt(workbook, k);
-        const QString name = k == 0 ? QStringLiteral("Scadenze del mese") : QStringLiteral("Scadenze del mese (%1)").arg(k + 1);
-        QCOMPARE(sheet[QLatin1String("name")].toString(), name);
-        QCOMPARE(rowCountOf(sheet), dataRows[k] + 1);
-        QCOMPARE(rowOf(sheet, 0), headerRow(14));
-        QCOMPARE(sheet[QLatin1String("freeze")].toString(), QStringLiteral("A2"));
-        QCOMPARE(sheet[QLatin1String("filter")].toString(), QStringLiteral("A1:N%1").arg(dataRows[k] + 1));
+        const QJsonObject worksheet = sheetAt(workbook, k);
+        const QString suffix = k == 0 ? QString() : QStringLiteral(" (%1)").arg(k + 1);
+        QCOMPARE(worksheet[QLatin1String("name")].toString(), sheet.worksheetName + suffix);
+        QCOMPARE(rowCountOf(worksheet), dataRows[k] + 1);
+        QCOMPARE(rowOf(worksheet, 0), headerRow(14));
+        QCOMPARE(worksheet[QLatin1String("freeze")].toString(), QStringLiteral("A2"));
+        QCOMPARE(worksheet[QLatin1String("filter")].toString(), QStringLiteral("A1:N%1").arg(dataRows[k] + 1));
         for (int row = 1; row <= dataRows[k]; ++row, ++next)
-            QCOMPARE(cellOf(sheet, row, 2), QStringLiteral("text c3r%1").arg(next));
+            QCOMPARE(cellOf(worksheet, row, 2), QStringLiteral("text c3r%1").arg(next));
     }
     QCOMPARE(next, rows + 1);
 }
@@ -557,8 +557,8 @@ void TestWorkbook::spreadsheetProgramReadsTheWorkbook()
         environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("it_IT.UTF-8"));
         environment.insert(QStringLiteral("LANG"), QStringLiteral("it_IT.UTF-8"));
         office.setProcessEnvironment(environment);
-        office.start(soffice, {QStringLiteral("-env:UserInstallation=file://") + work.path() + QStringLiteral("/profile"),
-                               QStringLiteral("--headless"), QStringLiteral("--norestore"),
+        const QString profile = QStringLiteral("-env:UserInstallation=file://%1/profile").arg(work.path());
+        office.start(soffice, {profile, QStringLiteral("--headless"), QStringLiteral("--norestore"),
                                QStringLiteral("--convert-to"),
                                QStringLiteral("csv:Text - txt - csv (StarCalc):44,34,76,1,,,false,false,%1")
                                    .arg(asShown ? QStringLiteral("true") : QStringLiteral("false")),
