@@ -6,6 +6,7 @@
 #include "export/export_grid.h"
 #include "export/export_view.h"
 #include "export/spreadsheet_file.h"
+#include "export/workbook_file.h"
 #include "platform/platform.h"
 #include "print/list_template.h"
 #include "print/report_layout.h"
@@ -107,10 +108,17 @@ QStringList imminentLines()
 
 std::vector<WindowMeasure> windowMeasures()
 {
-    // The whole-archive view the export measure writes out, loaded once.
+    // The whole-archive view that the export measures write out and scroll,
+    // loaded before each of them and let go after it, so that each one runs
+    // alone too and on the archive of its size.
     auto exportSource = std::make_shared<std::unique_ptr<TfrmExpScadenzario>>();
     // The card numbers of the whole-archive view, as its grid gives them.
     auto calendarCards = std::make_shared<std::vector<int>>();
+    const auto loadExportSource = [exportSource] {
+        *exportSource = std::make_unique<TfrmExpScadenzario>();
+        (*exportSource)->show();
+    };
+    const auto dropExportSource = [exportSource] { exportSource->reset(); };
     auto reportLines = std::make_shared<QStringList>();
     auto openList = std::make_shared<std::unique_ptr<TfrmConfermati>>();
     return {
@@ -140,10 +148,15 @@ std::vector<WindowMeasure> windowMeasures()
              if (!writeSpreadsheetFile(path, sheet, (*exportSource)->grid()))
                  qFatal("the export failed");
          },
+         loadExportSource, dropExportSource},
+        {QStringLiteral("workbook (.xlsx) written, whole archive"),
          [exportSource] {
-             *exportSource = std::make_unique<TfrmExpScadenzario>();
-             (*exportSource)->show();
-         }},
+             const ExportViewDefinition& view = exportViewDefinition(ExportViewKind::Scadenzario);
+             const QString path = QDir(programDirectory()).filePath(view.fileName("xlsx"));
+             if (!writeWorkbookFile(path, view.spreadsheetSheet(), (*exportSource)->grid()))
+                 qFatal("the workbook export failed");
+         },
+         loadExportSource, dropExportSource},
         {QStringLiteral("calendar file written, whole archive"),
          [calendarCards] {
              const QString path = QDir(programDirectory()).filePath(QStringLiteral("Riepilogo_Scadenze.ics"));
@@ -157,8 +170,8 @@ std::vector<WindowMeasure> windowMeasures()
          },
          [calendarCards] { calendarCards->clear(); }},
         {QStringLiteral("whole archive: last row shown, painted"),
-         [exportSource] { scrollToEndAndPaint(**exportSource, *(*exportSource)->grdRecords); }, {},
-         [exportSource] { exportSource->reset(); }},
+         [exportSource] { scrollToEndAndPaint(**exportSource, *(*exportSource)->grdRecords); }, loadExportSource,
+         dropExportSource},
         {QStringLiteral("to fulfil: loaded, sorted, painted"), [] { openSummary<TfrmConfermati>(); }},
         {QStringLiteral("to fulfil: last line shown, painted"),
          [openList] { scrollToEndAndPaint(**openList, *(*openList)->panContainer->lstRecords); },

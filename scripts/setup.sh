@@ -7,6 +7,7 @@ cd "$(dirname "$0")/.."
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libqt6svg6
+  libxlsxwriter-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   fonts-liberation fonts-dejavu-core
   xvfb xauth poppler-utils

@@ -6,6 +6,7 @@
 #include "export/export_grid.h"
 #include "export/export_views.h"
 #include "export/spreadsheet_file.h"
+#include "export/workbook_file.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -65,24 +66,28 @@ bool writeSheetOf(const QString& path, const LoadedView& view)
     return writeSpreadsheetFile(path, view.definition.spreadsheetSheet(), view.grid);
 }
 
+bool writeWorkbookOf(const QString& path, const LoadedView& view)
+{
+    return writeWorkbookFile(path, view.definition.spreadsheetSheet(), view.grid);
+}
+
 // The formats a view can be written in, by the file's extension.
 struct ExportFormat {
     const char* extension;
-    FileWriter write;  // nullptr: known, not written yet
+    FileWriter write;
 };
 
 constexpr ExportFormat formats[] = {
     {"ics", &writeCalendarOf},
     {"xls", &writeSheetOf},
-    {"xlsx", nullptr},
+    {"xlsx", &writeWorkbookOf},
 };
 
 QString writtenFormats()
 {
     QStringList extensions;
     for (const ExportFormat& format : formats)
-        if (format.write)
-            extensions << QLatin1Char('.') + QLatin1String(format.extension);
+        extensions << QLatin1Char('.') + QLatin1String(format.extension);
     return extensions.join(QStringLiteral(", "));
 }
 
@@ -92,15 +97,9 @@ const ExportFormat& formatOf(const QString& file)
     if (extension.isEmpty())
         throw Failure{BadArguments, QStringLiteral("il file %1 non ha un'estensione: si pu\u00f2 esportare in %2")
                                         .arg(file, writtenFormats())};
-    for (const ExportFormat& format : formats) {
-        if (extension != QLatin1String(format.extension))
-            continue;
-        if (!format.write)
-            throw Failure{BadArguments,
-                          QStringLiteral("il formato .%1 non \u00e8 ancora supportato: si pu\u00f2 esportare in %2")
-                              .arg(extension, writtenFormats())};
-        return format;
-    }
+    for (const ExportFormat& format : formats)
+        if (extension == QLatin1String(format.extension))
+            return format;
     throw Failure{BadArguments, QStringLiteral("formato sconosciuto .%1: si pu\u00f2 esportare in %2")
                                     .arg(extension, writtenFormats())};
 }

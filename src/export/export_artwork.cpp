@@ -12,6 +12,7 @@ namespace {
 
 const QColor excelGreen(33, 115, 70);
 const QColor alarmRed(200, 30, 45);
+const QColor workbookGreen(16, 92, 60);
 
 // The font made smaller, when it must, until text fits width.
 QFont fittedFont(QFont font, const QString& text, qreal width)
@@ -145,6 +146,42 @@ Artwork calendarFileIcon()
                 const QRectF day(band.left() + column * cell + 1, top + row * rowHeight + 1, cell - 2, rowHeight - 2);
                 p.fillRect(day, row == 1 && column == 2 ? alarmRed : QColor(200, 205, 215));
             }
+    };
+}
+
+Artwork workbookIcon()
+{
+    return [](QPainter& p, const QRectF& r) {
+        const qreal side = qMin(r.width(), r.height()) - 4;
+        const QRectF page(r.center().x() - side * 0.4, r.center().y() - side / 2, side * 0.8, side);
+        const qreal fold = side * 0.22;
+        QPolygonF outline;
+        outline << page.topLeft() << QPointF(page.right() - fold, page.top())
+                << QPointF(page.right(), page.top() + fold) << page.bottomRight() << page.bottomLeft();
+        p.setPen(QPen(workbookGreen.darker(130), 1.2));
+        p.setBrush(Qt::white);
+        p.drawPolygon(outline);
+        p.setBrush(workbookGreen.lighter(170));
+        p.drawPolygon(QPolygonF() << QPointF(page.right() - fold, page.top())
+                                  << QPointF(page.right() - fold, page.top() + fold)
+                                  << QPointF(page.right(), page.top() + fold));
+        const QRectF table(page.left() + side * 0.1, page.top() + fold + 2, page.width() - side * 0.2, side * 0.3);
+        p.setPen(QPen(workbookGreen.lighter(140), 1));
+        for (int line = 0; line <= 3; ++line) {
+            const qreal y = table.top() + line * table.height() / 3;
+            p.drawLine(QPointF(table.left(), y), QPointF(table.right(), y));
+        }
+        for (int line = 0; line <= 3; ++line) {
+            const qreal x = table.left() + line * table.width() / 3;
+            p.drawLine(QPointF(x, table.top()), QPointF(x, table.bottom()));
+        }
+        const QRectF band(r.center().x() - side / 2, page.bottom() - side * 0.36, side, side * 0.28);
+        p.setPen(Qt::NoPen);
+        p.setBrush(verticalGradient(band, workbookGreen.lighter(125), workbookGreen));
+        p.drawRoundedRect(band, 3, 3);
+        p.setFont(QFont(QStringLiteral("Verdana"), qMax(6, int(side * 0.17)), QFont::Bold));
+        p.setPen(Qt::white);
+        p.drawText(band, Qt::AlignCenter, QStringLiteral("XLSX"));
     };
 }
 

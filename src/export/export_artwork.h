@@ -1,5 +1,5 @@
 // The export views' pictures, drawn in code: the banners, the spreadsheet,
-// calendar file, exit and hand icons.
+// calendar file, workbook, exit and hand icons.
 #pragma once
 
 #include "widgets/picture.h"
@@ -17,6 +17,8 @@ Artwork spreadsheetIcon();
 // A calendar file: a page with a folded corner, a red band with rings and a
 // grid of days, one of them marked.
 Artwork calendarFileIcon();
+// A workbook page with a folded corner, its grid and XLSX on a dark band.
+Artwork workbookIcon();
 // An open door with a red arrow leaving through it.
 Artwork exitDoor();
 // A hand pointing right.

@@ -4,6 +4,7 @@
 #include "export/export_artwork.h"
 #include "export/export_grid.h"
 #include "export/grid_export.h"
+#include "export/workbook_file.h"
 #include "info/help_window.h"
 #include "platform/platform.h"
 #include "widgets/artwork.h"
@@ -38,7 +39,9 @@ const QColor slateBlue(72, 84, 140);
 
 const QString infoInitial = QStringLiteral("Esportazione archivio in Microsoft Excel.");
 const QString infoEsporta = QStringLiteral("Esporta l'archivio in formato Microsoft Excel.");
-const QString infoEsportaCalendario = QStringLiteral("Esporta calendario (.ics)");
+// The workbook and calendar buttons' captions, which are their information lines too.
+const QString captionEsportaXlsx = QStringLiteral("Esporta in formato .xlsx");
+const QString captionEsportaCalendario = QStringLiteral("Esporta calendario (.ics)");
 const QString infoGuida = QStringLiteral("Visualizza la pagina della guida sensibile al contesto.");
 const QString infoEsci = QStringLiteral("Esci da questo ambiente di lavoro.");
 
@@ -83,7 +86,7 @@ ExportView::ExportView(ExportViewKind kind, QWidget* owner, QDate day)
                             static_cast<QWidget*>(shpInfo), static_cast<QWidget*>(shpSfondo),
                             static_cast<QWidget*>(grdRecords), grdRecords->viewport()})
         watchMouseMoves(widget);
-    setTabChain({grdRecords, cmdEsporta, cmdEsportaCalendario, cmdGuida, cmdEsci});
+    setTabChain({grdRecords, cmdEsporta, cmdEsportaXlsx, cmdEsportaCalendario, cmdGuida, cmdEsci});
     centreWindow(this);
 }
 
@@ -120,9 +123,12 @@ void ExportView::createButtons()
     cmdEsporta = new PictureButton(art::spreadsheetIcon(), QStringLiteral("Esporta"), panContainer);
     cmdEsporta->setGeometry(650, 12, 60, 60);
     cmdEsporta->setDescription(infoEsporta);
-    cmdEsportaCalendario = new PictureButton(art::calendarFileIcon(), infoEsportaCalendario, panContainer);
+    cmdEsportaCalendario = new PictureButton(art::calendarFileIcon(), captionEsportaCalendario, panContainer);
     cmdEsportaCalendario->setGeometry(520, 12, 60, 60);
-    cmdEsportaCalendario->setDescription(infoEsportaCalendario);
+    cmdEsportaCalendario->setDescription(captionEsportaCalendario);
+    cmdEsportaXlsx = new PictureButton(art::workbookIcon(), captionEsportaXlsx, panContainer);
+    cmdEsportaXlsx->setGeometry(452, 12, 60, 60);
+    cmdEsportaXlsx->setDescription(captionEsportaXlsx);
     cmdGuida = new PictureButton(art::roundIcon(QStringLiteral("?"), QColor(30, 90, 200)), QStringLiteral("Guida"),
                                  panContainer);
     cmdGuida->setGeometry(716, 14, 56, 56);
@@ -132,10 +138,12 @@ void ExportView::createButtons()
     cmdEsci->setDescription(infoEsci);
 
     connect(cmdEsporta, &QAbstractButton::clicked, this, &ExportView::cmdEsportaClick);
+    connect(cmdEsportaXlsx, &QAbstractButton::clicked, this, &ExportView::cmdEsportaXlsxClick);
     connect(cmdEsportaCalendario, &QAbstractButton::clicked, this, &ExportView::cmdEsportaCalendarioClick);
     connect(cmdGuida, &QAbstractButton::clicked, this, &ExportView::cmdGuidaClick);
     connect(cmdEsci, &QAbstractButton::clicked, this, &ExportView::cmdEsciClick);
     connect(cmdEsporta, &PictureButton::hovered, this, &ExportView::cmdEsportaMouseMove);
+    connect(cmdEsportaXlsx, &PictureButton::hovered, this, &ExportView::cmdEsportaXlsxMouseMove);
     connect(cmdEsportaCalendario, &PictureButton::hovered, this, &ExportView::cmdEsportaCalendarioMouseMove);
     connect(cmdGuida, &PictureButton::hovered, this, &ExportView::cmdGuidaMouseMove);
     connect(cmdEsci, &PictureButton::hovered, this, &ExportView::cmdEsciMouseMove);
@@ -202,13 +210,23 @@ void ExportView::cmdEsportaCalendarioClick()
                    [&](const QString& path) { return writeCalendarFile(path, source, m_grid->cardNumbers()); });
 }
 
+// The workbook of the same rows and columns, beside the .xls file.
+void ExportView::cmdEsportaXlsxClick()
+{
+    const SpreadsheetSheet sheet = m_view.spreadsheetSheet();
+    exportViewFile(this, m_view.fileName("xlsx"),
+                   [&](const QString& path) { return writeWorkbookFile(path, sheet, *m_grid); });
+}
+
 void ExportView::cmdGuidaClick() { MostraGuida(this, m_traits.helpTopic); }
 
 void ExportView::cmdEsciClick() { close(); }
 
 void ExportView::cmdEsportaMouseMove() { panInfo->setText(infoEsporta); }
 
-void ExportView::cmdEsportaCalendarioMouseMove() { panInfo->setText(infoEsportaCalendario); }
+void ExportView::cmdEsportaXlsxMouseMove() { panInfo->setText(captionEsportaXlsx); }
+
+void ExportView::cmdEsportaCalendarioMouseMove() { panInfo->setText(captionEsportaCalendario); }
 
 void ExportView::cmdGuidaMouseMove() { panInfo->setText(infoGuida); }
 

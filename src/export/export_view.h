@@ -35,6 +35,7 @@ public:
     Picture* imgLogo = nullptr;
     Picture* icoHand = nullptr;
     PictureButton* cmdEsporta = nullptr;
+    PictureButton* cmdEsportaXlsx = nullptr;
     PictureButton* cmdEsportaCalendario = nullptr;
     PictureButton* cmdGuida = nullptr;
     PictureButton* cmdEsci = nullptr;
@@ -44,10 +45,12 @@ public:
 
 public slots:
     void cmdEsportaClick();
+    void cmdEsportaXlsxClick();
     void cmdEsportaCalendarioClick();
     void cmdGuidaClick();
     void cmdEsciClick();
     void cmdEsportaMouseMove();
+    void cmdEsportaXlsxMouseMove();
     void cmdEsportaCalendarioMouseMove();
     void cmdGuidaMouseMove();
     void cmdEsciMouseMove();

@@ -79,11 +79,6 @@ private:
 // True for the characters that are the same byte in Latin-1 and Windows-1252.
 bool isLatin1Byte(QChar c) { return c.unicode() < 0x80 || (c.unicode() >= 0xA0 && c.unicode() <= 0xFF); }
 
-// C0, DEL and C1: none belongs in a cell. The five C1 codes that the archive
-// keeps for its unassigned bytes would otherwise go out as those very bytes,
-// which a spreadsheet reads back as control characters.
-bool isControl(char16_t c) { return c < u' ' || (c >= 0x7F && c <= 0x9F); }
-
 // Room for the longest form of a character: "&amp;".
 constexpr qsizetype maxBytesPerChar = 5;
 
@@ -95,7 +90,7 @@ void appendCellText(QByteArray& bytes, QStringView text)
     char* out = bytes.data() + start;
     for (qsizetype i = 0; i < clean.size(); ++i) {
         const char16_t c = clean[i].unicode();
-        if (isControl(c)) {
+        if (isCellControl(c)) {
             *out++ = ' ';
             continue;
         }

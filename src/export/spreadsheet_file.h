@@ -41,6 +41,12 @@ struct SpreadsheetSheet {
     int columns;
 };
 
+// C0, DEL and C1: none belongs in a cell, and the writers put a blank in
+// their place. The five C1 codes that the archive keeps for its unassigned
+// bytes would otherwise go out as those very bytes, which a spreadsheet
+// reads back as control characters.
+constexpr bool isCellControl(char16_t c) { return c < u' ' || (c >= 0x7F && c <= 0x9F); }
+
 // A cell's bytes: trimmed, "&", "<" and ">" written as HTML entities so the
 // text reaches the spreadsheet as typed, a control character (C0, DEL or C1)
 // left inside the text written as a blank so the file stays one clean line,

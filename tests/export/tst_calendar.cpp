@@ -550,7 +550,7 @@ void TestCalendar::viewButton()
     QCOMPARE(view->cmdEsportaCalendario->toolTip(), QStringLiteral("Esporta calendario (.ics)"));
     QCOMPARE(view->cmdEsportaCalendario->geometry(), QRect(520, 12, 60, 60));
     QCOMPARE(view->imgLogo->geometry(), QRect(12, 8, 430, 68));
-    QCOMPARE(view->cmdEsporta->nextInFocusChain(), view->cmdEsportaCalendario);
+    QCOMPARE(view->cmdEsportaXlsx->nextInFocusChain(), view->cmdEsportaCalendario);
     QCOMPARE(view->cmdEsportaCalendario->nextInFocusChain(), view->cmdGuida);
     view->show();
     m_platform->messages.answers = {true, false};
