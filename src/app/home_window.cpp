@@ -88,6 +88,7 @@ void TfrmAvvio::createControls()
     calAppuntamenti = new QCalendarWidget(this);
     calAppuntamenti->setGeometry(24, 116, 272, 220);
     calAppuntamenti->setAccessibleName(QStringLiteral("Calendario"));
+    calAppuntamenti->setDateEditEnabled(false);  // days are picked, not typed (see the date picker)
 
     btnGiorno = new PictureButton(art::captionButton(QStringLiteral("SCADENZE DEL GIORNO"), steelBlue.darker(120), 9),
                                   QStringLiteral("SCADENZE DEL GIORNO"), this);

@@ -50,6 +50,9 @@ void TfrmCalendario::createControls()
     calAppuntamenti->setGeometry(3, 3, 231, 200);
     calAppuntamenti->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
     calAppuntamenti->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    // The calendar's own typed date editor reads digits in a form of its own and
+    // would change the date behind the user's back: days are picked, not typed.
+    calAppuntamenti->setDateEditEnabled(false);
     calAppuntamenti->setAccessibleName(QStringLiteral("Calendario"));
     lblCampo001->setBuddy(calAppuntamenti);
 

@@ -1389,10 +1389,11 @@ void TestCardEditor::pickerImportsOnEnterAndDoubleClick_data()
     QTest::newRow("Enter") << "Enter";
     QTest::newRow("keypad Enter") << "keypad Enter";
     QTest::newRow("double-click on the day") << "double-click";
+    QTest::newRow("a digit typed, then Enter") << "digit";
 }
 
 // The calendar keeps Enter from the default button Importa, so it imports
-// the date itself, as a double-click on a day does.
+// the date itself, as a double-click on a day does; typing does not change it.
 void TestCardEditor::pickerImportsOnEnterAndDoubleClick()
 {
     QFETCH(QString, gesture);
@@ -1408,6 +1409,10 @@ void TestCardEditor::pickerImportsOnEnterAndDoubleClick()
             const QPoint day = days->visualRect(days->currentIndex()).center();
             QTest::mouseClick(days->viewport(), Qt::LeftButton, Qt::NoModifier, day);
             QTest::mouseDClick(days->viewport(), Qt::LeftButton, Qt::NoModifier, day);
+        } else if (gesture == "digit") {
+            // A typed digit opens no date editor over the calendar: its date stays the selected one.
+            QTest::keyClick(days, Qt::Key_7);
+            QTest::keyClick(days, Qt::Key_Return);
         } else {
             QTest::keyClick(days, gesture == "Enter" ? Qt::Key_Return : Qt::Key_Enter,
                             gesture == "Enter" ? Qt::NoModifier : Qt::KeypadModifier);
