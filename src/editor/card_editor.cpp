@@ -342,7 +342,7 @@ void TfrmArchivio_Scadenze::cmdDuplicaClick()
     }
     lblPosizione->clear();
     try {
-        ArchiveFile archive(archiveFile());
+        ArchiveFile archive(archiveFile(), ArchiveAccess::Read);
     } catch (const ArchiveError&) {
         return showArchiveFailure();
     }

@@ -198,13 +198,13 @@ void ExportView::showEvent(QShowEvent* event)
 void ExportView::FormShow()
 {
     if (!m_traits.belongs) {
-        loadWholeArchive(*m_grid, archiveFile());
+        reportIncompleteScan(this, loadWholeArchive(*m_grid, archiveFile()));
         return;
     }
     const QDate day = m_traits.ruleOnChosenDay ? m_day : today();
     const auto belongs = m_traits.belongs;
-    loadFilteredCards(*m_grid, archiveFile(),
-                      {m_traits.reads, [belongs, day](const TSchedaScadenza& card) { return belongs(card, day); }});
+    const CardFilter filter{m_traits.reads, [belongs, day](const TSchedaScadenza& card) { return belongs(card, day); }};
+    reportIncompleteScan(this, loadFilteredCards(*m_grid, archiveFile(), filter));
 }
 
 void ExportView::cmdEsportaClick() { EsportaGriglia(this, *m_grid, m_traits.sheet); }
