@@ -158,9 +158,9 @@ const char* ArchiveFile::readNextBytes()
 // and where it ends (SEEK_HOLE); the records wholly between are a hole. It is
 // asked again only past the data it reported, so a file without holes is
 // asked once.
-int ArchiveFile::skipHole()
+int ArchiveFile::skipHoleAsking()
 {
-    if (m_fd == -1 || m_position >= m_knownCount || m_position < m_askedUntil || buffered(m_position))
+    if (m_fd == -1 || m_position >= m_knownCount || buffered(m_position))
         return 0;
     const off_t data = lseek(m_fd, off_t(m_position) * recordSize, SEEK_DATA);
     if (data == -1) {

@@ -83,7 +83,7 @@ public:
     // taken at open; returns how many it passed. It asks the file system only
     // where the next read would go to the file, so a scan may call it before
     // every read: a file without holes costs it one question.
-    int skipHole();
+    int skipHole() { return m_position < m_askedUntil ? 0 : skipHoleAsking(); }
     // Writes at the current position and advances; at the end this appends.
     // REQUIRES: ReadWrite access (otherwise it throws).
     void write(const TSchedaScadenza& card);
@@ -96,6 +96,7 @@ public:
 private:
     // Whole records in the file now, numbered or not.
     off_t recordsInFile() const;
+    int skipHoleAsking();
     void writeAt(int index, const QByteArray& bytes);
     void fillBuffer();
     bool buffered(int index) const { return index >= m_bufferFirst && index - m_bufferFirst < m_bufferCount; }
