@@ -44,9 +44,9 @@ Navigation navigate(const QString& path, NavigationCommand command, QStringView 
 
 // Overwrites card n with card, or appends card when n is empty, on the
 // archive opened for reading and writing; returns the number of the card
-// written. Only an existing card is overwritten: a number
-// beyond the archive's end throws ArchiveError, so no gap of empty records
-// is ever written.
+// written. Only an existing card is overwritten: a number beyond the
+// archive's end throws ArchiveError, so no gap of empty records is ever
+// written.
 int saveCard(const QString& path, const TSchedaScadenza& card, std::optional<int> n);
 
 }  // namespace memora
