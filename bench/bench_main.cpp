@@ -146,7 +146,8 @@ int main(int argc, char* argv[])
         if (wanted(QStringLiteral("scan: Imminente, cards counted")))
             measure(cards, QStringLiteral("scan: Imminente, cards counted"), [&] {
                 int count = 0;
-                scanArchive(path, imminentCards(day), {}, [&count](const TSchedaScadenza&, int) { ++count; });
+                ArchiveFile archive(path, ArchiveAccess::Read);
+                scanArchive(archive, imminentCards(day), {}, [&count](const TSchedaScadenza&, int) { ++count; });
             }, floor);
         if (wanted(QStringLiteral("scan: Imminente + RigaRiepilogo")))
             measure(cards, QStringLiteral("scan: Imminente + RigaRiepilogo"),

@@ -157,7 +157,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     model.bytes = initialFile(input);
     MemoryFile file(model.bytes);
     {
-        ArchiveFile archive(file.path());
+        ArchiveFile archive(file.path(), ArchiveAccess::ReadWrite);
         model.known = model.count();
         TSchedaScadenza reused;
         for (int steps = 0; steps < 64 && input.remaining_bytes() > 0; ++steps)

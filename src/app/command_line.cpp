@@ -192,16 +192,6 @@ Request requestOf(const QCommandLineParser& parser)
     return {parser.value(QStringLiteral("esporta")), view.kind, day};
 }
 
-bool archiveReadable(const QString& path)
-{
-    try {
-        ArchiveFile archive(path);
-        return true;
-    } catch (const ArchiveError&) {
-        return false;
-    }
-}
-
 // Writes a new file beside path, which takes path's place only when whole:
 // a failure leaves path as it was.
 bool writeWhole(const QString& path, const LoadedView& view, FileWriter write)
@@ -217,11 +207,11 @@ void exportView(const Request& request, const CommandLineRun& run)
 {
     const ExportFormat& format = formatOf(request.file);
     const QString archive = archivePath(run.programDirectory);
-    if (!archiveReadable(archive))
-        throw Failure{ExportFailed, QStringLiteral("impossibile leggere l'archivio %1").arg(archive)};
     const ExportViewDefinition& definition = exportViewDefinition(request.view);
     ExportGridModel grid(definition.gridColumns(), {});
-    loadExportView(grid, request.view, archive, run.now.date(), request.day);
+    // A file of part of the view's cards would be a silent gap in the user's calendar.
+    if (!loadExportView(grid, request.view, archive, run.now.date(), request.day).complete)
+        throw Failure{ExportFailed, QStringLiteral("impossibile leggere l'archivio %1").arg(archive)};
     const LoadedView view = {definition, grid, calendarSource(archive, run.now)};
     if (!writeWhole(request.file, view, format.write))
         throw Failure{ExportFailed, QStringLiteral("impossibile scrivere il file %1").arg(request.file)};

@@ -1,6 +1,5 @@
 #include "app/home_window.h"
 
-#include "archive/archive_file.h"
 #include "export/export_view.h"
 #include "info/help_window.h"
 #include "info/info_window.h"
@@ -33,14 +32,6 @@ const QString absentText = QStringLiteral("Non ci sono scadenze!");
 CardFilter imminentCards(QDate day)
 {
     return {ImminenteFields, [day](const TSchedaScadenza& card) { return Imminente(card, day); }};
-}
-
-// The number of imminent cards, from a scan of its own. Throws ArchiveError.
-int countImminent(const QString& path, QDate day)
-{
-    int count = 0;
-    scanArchive(path, imminentCards(day), {}, [&count](const TSchedaScadenza&, int) { ++count; });
-    return count;
 }
 
 }  // namespace
@@ -164,44 +155,42 @@ void TfrmAvvio::createControls()
 void TfrmAvvio::FormCreate()
 {
     calAppuntamenti->setSelectedDate(today());
-    showImminentState(false);
+    showImminentState(ImminentState::None);
 }
 
-void TfrmAvvio::showImminentState(bool present)
+void TfrmAvvio::showImminentState(ImminentState state)
 {
+    const bool present = state == ImminentState::Present;
+    const bool none = state == ImminentState::None;
     imgPresenti->setVisible(present);
     imgScadenzeSI->setVisible(present);
-    imgAssenti->setVisible(!present);
-    imgScadenzeNO->setVisible(!present);
+    imgAssenti->setVisible(none);
+    imgScadenzeNO->setVisible(none);
 }
 
 void TfrmAvvio::btnCaricaListaClick()
 {
-    lstRecords->lines().setEntries(summaryLines(archiveFile(), imminentCards(today())).entries);
+    SummaryScan scan = summaryLines(archiveFile(), imminentCards(today()));
+    m_listRead.complete = scan.complete;
+    lstRecords->lines().setEntries(std::move(scan.entries));
 }
 
+// The list, the pictures and the alert come from one scan: the count is the
+// list's length, so another copy saving a card meanwhile can never leave a
+// listed card under the none pictures. An archive that could not be read in
+// full is reported; when no imminent card came before the failure, no
+// picture claims there is none.
 void TfrmAvvio::FormShow()
 {
     btnCaricaLista->click();
-    try {
-        ArchiveFile archive(archiveFile());
-        const bool empty = archive.recordCount() == 0;
-        if (empty) {
-            showImminentState(false);
-            return;
-        }
-    } catch (const ArchiveError&) {
-        return;
-    }
-    int count = 0;
-    try {
-        count = countImminent(archiveFile(), today());
-    } catch (const ArchiveError&) {
-        return;
-    }
-    showImminentState(count > 0);
-    if (count > 0 && platform().sound->load(QDir(programDirectory()).filePath(QStringLiteral("Avviso.mp3"))))
+    const bool present = lstRecords->lines().rowCount() > 0;
+    if (present)
+        showImminentState(ImminentState::Present);
+    else
+        showImminentState(m_listRead.complete ? ImminentState::None : ImminentState::Unknown);
+    if (present && platform().sound->load(QDir(programDirectory()).filePath(QStringLiteral("Avviso.mp3"))))
         platform().sound->play();
+    reportIncompleteScan(this, m_listRead);
 }
 
 void TfrmAvvio::FormClose() { platform().sound->stop(); }

@@ -3,6 +3,8 @@
 // editor. It keeps no cards: every showing rebuilds the list from the archive.
 #pragma once
 
+#include "rules/card_scan.h"
+
 #include <QWidget>
 
 class QCalendarWidget;
@@ -64,9 +66,13 @@ private:
     void FormClose();
     void createControls();
     void createDecoration();
-    void showImminentState(bool present);
+    // The status pictures: the present pair, the none pair, or neither when
+    // the archive could not be read and no imminent card was found before.
+    enum class ImminentState { None, Present, Unknown };
+    void showImminentState(ImminentState state);
 
     QWidget* m_editor = nullptr;
+    ScanResult m_listRead;  // how the last filling of the list went
 };
 
 }  // namespace memora

@@ -63,12 +63,36 @@ QString archivePath(const QString& programDirectory)
     return QDir(programDirectory).filePath(archiveFileName);
 }
 
-ArchiveFile::ArchiveFile(const QString& path)
+namespace {
+
+int openRetrying(const QByteArray& name, int flags)
+{
+    int fd;
+    do {
+        fd = ::open(name.constData(), flags | O_CLOEXEC, 0666);
+    } while (fd == -1 && errno == EINTR);
+    return fd;
+}
+
+// Whole records in a file of this size, counted only as far as cards can be
+// numbered.
+int numberedRecords(off_t bytes) { return int(std::min<off_t>(bytes / recordSize, archiveCardsMax)); }
+
+}  // namespace
+
+ArchiveFile::ArchiveFile(const QString& path, ArchiveAccess access)
 {
     const QByteArray name = QFile::encodeName(path);
-    do {
-        m_fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-    } while (m_fd == -1 && errno == EINTR);
+    if (access == ArchiveAccess::ReadWrite) {
+        m_fd = openRetrying(name, O_RDWR | O_CREAT);
+    } else {
+        m_fd = openRetrying(name, O_RDONLY);
+        if (m_fd == -1 && (errno == ENOENT || errno == ENOTDIR)) {
+            m_fd = openRetrying(name, O_RDONLY | O_CREAT);
+            if (m_fd == -1)
+                return;  // no archive, and none can be made here: it holds no card
+        }
+    }
     if (m_fd == -1)
         throw ArchiveError("cannot open the archive");
     struct stat info {};
@@ -76,18 +100,26 @@ ArchiveFile::ArchiveFile(const QString& path)
         ::close(m_fd);
         throw ArchiveError("the archive is not a file");
     }
-    m_knownCount = int(info.st_size / recordSize);
+    m_knownCount = numberedRecords(info.st_size);
 }
 
-ArchiveFile::~ArchiveFile() { ::close(m_fd); }
-
-int ArchiveFile::recordCount() const
+ArchiveFile::~ArchiveFile()
 {
+    if (m_fd != -1)
+        ::close(m_fd);
+}
+
+off_t ArchiveFile::recordsInFile() const
+{
+    if (m_fd == -1)
+        return 0;
     struct stat info {};
     if (fstat(m_fd, &info) == -1)
         throw ArchiveError("cannot read the archive's size");
-    return int(info.st_size / recordSize);
+    return info.st_size / recordSize;
 }
+
+int ArchiveFile::recordCount() const { return int(std::min<off_t>(recordsInFile(), archiveCardsMax)); }
 
 void ArchiveFile::seek(int k)
 {
@@ -113,11 +145,39 @@ void ArchiveFile::fillBuffer()
 
 const char* ArchiveFile::readNextBytes()
 {
-    if (m_position < m_bufferFirst || m_position >= m_bufferFirst + m_bufferCount)
+    if (m_position == archiveCardsMax)
+        throw ArchiveError("no card can be numbered beyond the largest number");
+    if (!buffered(m_position))
         fillBuffer();
     const char* bytes = m_buffer.data() + std::size_t(m_position - m_bufferFirst) * recordSize;
     ++m_position;
     return bytes;
+}
+
+// The file system tells where the data after an offset begins (SEEK_DATA)
+// and where it ends (SEEK_HOLE); the records wholly between are a hole. It is
+// asked again only past the data it reported, so a file without holes is
+// asked once.
+int ArchiveFile::skipHoleAsking()
+{
+    if (m_fd == -1 || m_position >= m_knownCount || buffered(m_position))
+        return 0;
+    const off_t data = lseek(m_fd, off_t(m_position) * recordSize, SEEK_DATA);
+    if (data == -1) {
+        if (errno != ENXIO) {  // the file system cannot tell: read every record
+            m_askedUntil = m_knownCount;
+            return 0;
+        }
+        const int skipped = m_knownCount - m_position;  // nothing but a hole up to the end
+        m_position = m_knownCount;
+        return skipped;
+    }
+    const off_t holeAfter = lseek(m_fd, data, SEEK_HOLE);
+    m_askedUntil = holeAfter == -1 ? m_knownCount : numberedRecords(holeAfter + recordSize - 1);
+    const int first = std::min(numberedRecords(data), m_knownCount);
+    const int skipped = first - m_position;
+    m_position = first;
+    return skipped;
 }
 
 TSchedaScadenza ArchiveFile::readNext() { return decodeRecord(readNextBytes()); }
@@ -126,6 +186,8 @@ void ArchiveFile::readNextInto(TSchedaScadenza& card) { decodeRecordInto(readNex
 
 void ArchiveFile::writeAt(int index, const QByteArray& bytes)
 {
+    if (index == archiveCardsMax)
+        throw ArchiveError("no card can be numbered beyond the largest number");
     const off_t start = off_t(index) * recordSize;
     ssize_t written;
     do {
@@ -135,7 +197,7 @@ void ArchiveFile::writeAt(int index, const QByteArray& bytes)
         // A short append (a full disk) leaves part of a record after the last
         // card: cut it off, so no partial card stays behind. An overwrite
         // never shortens the file.
-        if (written > 0 && start >= off_t(recordCount()) * recordSize)
+        if (written > 0 && start >= recordsInFile() * recordSize)
             (void)ftruncate(m_fd, start);
         throw ArchiveError("cannot write the whole record");
     }
@@ -155,7 +217,7 @@ int ArchiveFile::append(const TSchedaScadenza& card)
 {
     const QByteArray bytes = encodeRecord(card);
     const RangeLock lock(m_fd, RangeLock::Write, 0, 0);
-    writeAt(recordCount(), bytes);
+    writeAt(int(std::min<off_t>(recordsInFile(), archiveCardsMax)), bytes);
     return m_position;
 }
 

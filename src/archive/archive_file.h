@@ -4,6 +4,10 @@
 // of scope, on success and on failure alike. Every failure to open, read,
 // position or write throws ArchiveError; the caller ends its action there.
 //
+// An action that only reads opens the archive for reading alone, so an
+// archive the user may read but not write (a write-protected stick, a shared
+// folder open for reading) is read in full; only a save needs writing.
+//
 // Several copies of the program may share one archive. An append holds an
 // advisory lock (fcntl) on the whole file while it finds the end and writes,
 // so two copies appending at once never write into one place; an overwrite
@@ -16,7 +20,9 @@
 
 #include <QString>
 
+#include <limits>
 #include <stdexcept>
+#include <sys/types.h>
 #include <vector>
 
 namespace memora {
@@ -36,16 +42,27 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+enum class ArchiveAccess { Read, ReadWrite };
+
+// The most cards an archive can hold: a card's number is an int. Records of a
+// larger file beyond this one cannot be numbered and are not cards.
+constexpr int archiveCardsMax = std::numeric_limits<int>::max();
+
 class ArchiveFile {
 public:
-    // Opens the file for reading and writing, creating it empty when it does
-    // not exist. An existing file is never truncated or replaced.
-    explicit ArchiveFile(const QString& path);
+    // Opens the file, creating it empty when it does not exist; an existing
+    // file is never truncated or replaced. ReadWrite fails when the file
+    // cannot be opened for writing or created. Read fails only when an
+    // existing file cannot be read (no permission, a directory in its place);
+    // a missing file that the folder does not let it create is an empty
+    // archive, since that is what it holds.
+    ArchiveFile(const QString& path, ArchiveAccess access);
     ~ArchiveFile();
     ArchiveFile(const ArchiveFile&) = delete;
     ArchiveFile& operator=(const ArchiveFile&) = delete;
 
-    // Whole records in the file now; a trailing fragment is not a card.
+    // Whole records in the file now, at most archiveCardsMax; a trailing
+    // fragment is not a card.
     int recordCount() const;
     // Whole records before the current position: right after a read or a
     // write, the card number of that record.
@@ -61,22 +78,36 @@ public:
     // The raw bytes of the next record, for scans that decode a few fields
     // first. Valid until the next call on this file.
     const char* readNextBytes();
+    // Moves the position over the records from it on that lie wholly in a
+    // hole of a sparse file, which read as all zeros, up to the record count
+    // taken at open; returns how many it passed. It asks the file system only
+    // where the next read would go to the file, so a scan may call it before
+    // every read: a file without holes costs it one question.
+    int skipHole() { return m_position < m_askedUntil ? 0 : skipHoleAsking(); }
     // Writes at the current position and advances; at the end this appends.
+    // REQUIRES: ReadWrite access (otherwise it throws).
     void write(const TSchedaScadenza& card);
     // Locks the file, writes after its last whole record, unlocks. Returns
-    // the new card's number. A trailing fragment is overwritten.
+    // the new card's number. A trailing fragment is overwritten. Throws when
+    // the archive holds archiveCardsMax cards already.
+    // REQUIRES: ReadWrite access (otherwise it throws).
     int append(const TSchedaScadenza& card);
 
 private:
+    // Whole records in the file now, numbered or not.
+    off_t recordsInFile() const;
+    int skipHoleAsking();
     void writeAt(int index, const QByteArray& bytes);
     void fillBuffer();
+    bool buffered(int index) const { return index >= m_bufferFirst && index - m_bufferFirst < m_bufferCount; }
 
-    int m_fd = -1;
+    int m_fd = -1;  // -1 for a missing archive that could not be created
     int m_position = 0;
     int m_knownCount = 0;
     std::vector<char> m_buffer;   // whole records read ahead of the position
     int m_bufferFirst = 0;        // record index of m_buffer's first record
     int m_bufferCount = 0;
+    int m_askedUntil = 0;         // skipHole asks the file system from this record index on
 };
 
 }  // namespace memora

@@ -373,7 +373,7 @@ void TfrmArchivio_Scadenze::cmdDuplicaClick()
     }
     emptyLabel(lblPosizione);
     try {
-        ArchiveFile archive(archiveFile());
+        ArchiveFile archive(archiveFile(), ArchiveAccess::Read);
     } catch (const ArchiveError&) {
         return showArchiveFailure();
     }

@@ -39,7 +39,7 @@ NavigationStep navigationStep(NavigationCommand command, int recordCount, QStrin
 
 Navigation navigate(const QString& path, NavigationCommand command, QStringView cardNumber)
 {
-    ArchiveFile archive(path);
+    ArchiveFile archive(path, ArchiveAccess::Read);
     Navigation result{navigationStep(command, archive.recordCount(), cardNumber), {}};
     if (result.step.kind == Kind::ShowCard) {
         archive.seek(result.step.card - 1);
@@ -50,7 +50,7 @@ Navigation navigate(const QString& path, NavigationCommand command, QStringView 
 
 int saveCard(const QString& path, const TSchedaScadenza& card, std::optional<int> n)
 {
-    ArchiveFile archive(path);
+    ArchiveFile archive(path, ArchiveAccess::ReadWrite);
     if (!n)
         return archive.append(card);
     if (*n < 1 || *n > archive.recordCount())

@@ -32,19 +32,21 @@ struct NavigationStep {
 // editor shows cardNumber (the text of its number label; empty for a new card).
 NavigationStep navigationStep(NavigationCommand command, int recordCount, QStringView cardNumber);
 
-// A navigation command carried out on the archive at path (created empty
-// when missing): its step and, when the step shows a card, that card read
-// from the file. Throws ArchiveError when the card cannot be read.
+// A navigation command carried out on the archive at path, opened for
+// reading only, so a read-only archive can be browsed: its step and, when the
+// step shows a card, that card read from the file. Throws ArchiveError when
+// the card cannot be read.
 struct Navigation {
     NavigationStep step;
     TSchedaScadenza card;
 };
 Navigation navigate(const QString& path, NavigationCommand command, QStringView cardNumber);
 
-// Overwrites card n with card, or appends card when n is empty; returns the
-// number of the card written. Only an existing card is overwritten: a number
-// beyond the archive's end throws ArchiveError, so no gap of empty records
-// is ever written.
+// Overwrites card n with card, or appends card when n is empty, on the
+// archive opened for reading and writing; returns the number of the card
+// written. Only an existing card is overwritten: a number beyond the
+// archive's end throws ArchiveError, so no gap of empty records is ever
+// written.
 int saveCard(const QString& path, const TSchedaScadenza& card, std::optional<int> n);
 
 }  // namespace memora

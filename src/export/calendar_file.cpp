@@ -291,7 +291,7 @@ bool writeCalendar(QIODevice& out, const CalendarSource& source, std::vector<int
     cardNumbers.erase(std::unique(cardNumbers.begin(), cardNumbers.end()), cardNumbers.end());
     const TimeForm form = timeForm(source.timeZone);
     try {
-        ArchiveFile archive(source.archivePath);
+        ArchiveFile archive(source.archivePath, ArchiveAccess::Read);
         const EventContext context = {form, archiveNameOf(source.archivePath), utcStamp(source.stamp)};
         if (!writeHead(out, form))
             return false;

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <new>
 #include <numeric>
 #include <optional>
 
@@ -50,7 +51,14 @@ GridRow GridRows::stored(int number, const std::array<QStringView, GridRow::text
 
 void GridRows::append(int number, const std::array<QStringView, GridRow::textColumns>& texts)
 {
+    requireListRoom(bytes());
     m_rows.push_back(stored(number, texts));
+}
+
+void GridRows::appendBlank()
+{
+    requireListRoom(bytes());
+    m_rows.push_back({});
 }
 
 void GridRows::append(const TSchedaScadenza& card, int number, int cardNumber)
@@ -156,42 +164,43 @@ QVariant ExportGridModel::headerData(int section, Qt::Orientation orientation, i
     return QString::fromUtf8(gridColumns[section].header);
 }
 
-void loadWholeArchive(ExportGridModel& grid, const QString& path)
+ScanResult loadWholeArchive(ExportGridModel& grid, const QString& path)
 {
     GridRows rows;
     std::size_t count = 0;
-    try {
-        ArchiveFile archive(path);
+    const CardFilter everyCard{{}, [](const TSchedaScadenza&) { return true; }};
+    const ScanResult result = runScan([&] {
+        ArchiveFile archive(path, ArchiveAccess::Read);
         count = std::size_t(archive.recordCount());
         rows.reserve(count);
-        TSchedaScadenza card;
-        while (rows.size() < count) {
-            archive.readNextInto(card);
-            rows.append(card, archive.position(), archive.position());
-        }
-    } catch (const ArchiveError&) {
-        // The rows not reached stay blank.
+        scanArchive(archive, everyCard, FieldSet::all(), [&rows](const TSchedaScadenza& card, int number) {
+            rows.append(card, number, number);
+        });
+    });
+    try {
+        while (rows.size() < count)
+            rows.appendBlank();
+    } catch (const std::bad_alloc&) {
+        // The grid holds what it can.
     }
-    while (rows.size() < count)
-        rows.appendBlank();
     grid.setRows(std::move(rows));
+    return result;
 }
 
-void loadFilteredCards(ExportGridModel& grid, const QString& path, const CardFilter& filter)
+ScanResult loadFilteredCards(ExportGridModel& grid, const QString& path, const CardFilter& filter)
 {
     GridRows rows;
-    rows.reserve(recordsInFile(path));
-    bool complete = true;
-    try {
-        scanArchive(path, filter, FieldSet::all(), [&rows](const TSchedaScadenza& card, int cardNumber) {
+    const ScanResult result = runScan([&] {
+        ArchiveFile archive(path, ArchiveAccess::Read);
+        rows.reserve(std::size_t(archive.recordCount()));
+        scanArchive(archive, filter, FieldSet::all(), [&rows](const TSchedaScadenza& card, int cardNumber) {
             rows.append(card, int(rows.size()) + 1, cardNumber);
         });
-    } catch (const ArchiveError&) {
-        complete = false;
-    }
+    });
     grid.setRows(std::move(rows));
-    if (complete)
+    if (result.complete)
         OrdinaGriglia(grid, colCodice);
+    return result;
 }
 
 namespace {

@@ -55,14 +55,18 @@ struct GridRow {
 // The rows of a grid. Their texts go end to end into one arena, so a grid of
 // a million rows fills, and lets go, as a few blocks of memory rather than a
 // million strings; and a grid in file order is read out in memory order.
+//
+// Adding a row throws std::bad_alloc when the rows have reached their memory
+// limit (listMemoryLimit).
 class GridRows {
 public:
-    void reserve(std::size_t count) { m_rows.reserve(count); }
+    // Room for count rows, or as many as the grid may hold (listRoom).
+    void reserve(std::size_t count) { m_rows.reserve(listRoom<GridRow>(count)); }
     // texts[k] is the text of column k + 1.
     void append(int number, const std::array<QStringView, GridRow::textColumns>& texts);
     // A card's row: its trimmed fields in the columns' order and its ChiaveDataOra.
     void append(const TSchedaScadenza& card, int number, int cardNumber);
-    void appendBlank() { m_rows.push_back({}); }
+    void appendBlank();
 
     std::size_t size() const { return m_rows.size(); }
     const GridRow& operator[](std::size_t row) const { return m_rows[row]; }
@@ -75,6 +79,7 @@ public:
 private:
     // A row of these texts, written into the arena.
     GridRow stored(int number, const std::array<QStringView, GridRow::textColumns>& texts);
+    std::size_t bytes() const { return m_rows.size() * sizeof(GridRow) + m_text.bytes(); }
 
     TextArena m_text;
     LargeVector<GridRow> m_rows;
@@ -113,14 +118,16 @@ private:
 };
 
 // Every card of the archive at path in archive order, row i holding card
-// i + 1. The rows are made first, one per record; a failure to open or read
-// ends the loading there, and the rows after it stay blank.
-void loadWholeArchive(ExportGridModel& grid, const QString& path);
+// i + 1. A failure to read ends the loading there, and the rows of the
+// records not reached stay blank (as many as the grid can hold); a grid that
+// cannot hold every card ends it too, with the rows it has.
+ScanResult loadWholeArchive(ExportGridModel& grid, const QString& path);
 
 // The cards of the archive at path that filter keeps, numbered 1, 2, ... in
-// archive order, then ordered by ChiaveDataOra. A failure to open or read ends
-// the loading there: the rows found stay, unordered.
-void loadFilteredCards(ExportGridModel& grid, const QString& path, const CardFilter& filter);
+// archive order, then ordered by ChiaveDataOra. A failure to open or read, or
+// a grid that cannot hold every card, ends the loading there: the rows found
+// stay, unordered.
+ScanResult loadFilteredCards(ExportGridModel& grid, const QString& path, const CardFilter& filter);
 
 // Reorders whole rows so that column is ascending, comparing its texts
 // case-insensitively with the collation of the user's locale. Rows with

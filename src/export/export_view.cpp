@@ -197,7 +197,10 @@ void ExportView::showEvent(QShowEvent* event)
         FormShow();
 }
 
-void ExportView::FormShow() { loadExportView(*m_grid, m_kind, archiveFile(), today(), m_day); }
+void ExportView::FormShow()
+{
+    reportIncompleteScan(this, loadExportView(*m_grid, m_kind, archiveFile(), today(), m_day));
+}
 
 void ExportView::cmdEsportaClick() { EsportaGriglia(this, *m_grid, m_view.spreadsheetSheet()); }
 

@@ -20,16 +20,15 @@ const ExportViewDefinition& exportViewDefinition(ExportViewKind kind)
     return table[std::size_t(kind)];
 }
 
-void loadExportView(ExportGridModel& grid, ExportViewKind kind, const QString& path, QDate today, QDate chosenDay)
+ScanResult loadExportView(ExportGridModel& grid, ExportViewKind kind, const QString& path, QDate today,
+                          QDate chosenDay)
 {
     const ExportViewDefinition& view = exportViewDefinition(kind);
-    if (!view.belongs) {
-        loadWholeArchive(grid, path);
-        return;
-    }
+    if (!view.belongs)
+        return loadWholeArchive(grid, path);
     const QDate day = view.ruleOnChosenDay ? chosenDay : today;
     const auto belongs = view.belongs;
-    loadFilteredCards(grid, path, {view.reads, [belongs, day](const TSchedaScadenza& card) { return belongs(card, day); }});
+    return loadFilteredCards(grid, path, {view.reads, [belongs, day](const TSchedaScadenza& card) { return belongs(card, day); }});
 }
 
 }  // namespace memora

@@ -5,6 +5,7 @@
 
 #include "archive/card_record.h"
 #include "export/spreadsheet_file.h"
+#include "rules/card_scan.h"
 
 #include <QDate>
 #include <QString>
@@ -36,7 +37,7 @@ const ExportViewDefinition& exportViewDefinition(ExportViewKind kind);
 
 // Fills grid with the view's rows from the archive at path. The imminent view
 // takes today, the day and month views chosenDay; the whole-archive view
-// takes neither.
-void loadExportView(ExportGridModel& grid, ExportViewKind kind, const QString& path, QDate today, QDate chosenDay);
+// takes neither. The result says whether the archive was read in full.
+ScanResult loadExportView(ExportGridModel& grid, ExportViewKind kind, const QString& path, QDate today, QDate chosenDay);
 
 }  // namespace memora

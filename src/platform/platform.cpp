@@ -1,6 +1,10 @@
 #include "platform/platform.h"
 
 #include "archive/archive_file.h"
+#include "rules/card_scan.h"
+
+#include <QMetaObject>
+#include <QWidget>
 
 #include <cassert>
 
@@ -23,5 +27,14 @@ QDate today() { return platform().clock->today(); }
 QString programDirectory() { return platform().directory->path(); }
 
 QString archiveFile() { return archivePath(programDirectory()); }
+
+void reportIncompleteScan(QWidget* window, const ScanResult& result)
+{
+    if (result.complete)
+        return;
+    QMetaObject::invokeMethod(
+        window, [window] { platform().messages->show(window, MessageKind::Plain, MsgArchivioInaccessibile); },
+        Qt::QueuedConnection);
+}
 
 }  // namespace memora

@@ -104,4 +104,14 @@ QDate today();
 QString programDirectory();
 QString archiveFile();
 
+struct ScanResult;
+
+// The one way a list window tells the user that its list is not the whole
+// archive (the archive could not be read to its end, or the list could not
+// hold every card): when result is incomplete, MsgArchivioInaccessibile in a
+// plain message box. The message is posted to window's event queue, so it
+// comes once the window is on screen, over what it lists, even when the list
+// was loaded while the window was being shown.
+void reportIncompleteScan(QWidget* window, const ScanResult& result);
+
 }  // namespace memora

@@ -11,6 +11,8 @@
 
 namespace memora {
 
+class ArchiveFile;
+
 // A test on cards and the fields it reads. A scan decodes only those fields
 // of each card before asking, so keeps must read no other field: it would see
 // the text of an earlier card.
@@ -19,27 +21,37 @@ struct CardFilter {
     std::function<bool(const TSchedaScadenza&)> keeps;
 };
 
-// Opens (or creates) the archive at path, hands every card that filter keeps
-// to visit with its card number, in file order, and closes the archive. The
-// card visit sees has the fields of filter.reads and of shown decoded; the
-// others hold no meaning. Throws ArchiveError when the archive cannot be
-// opened or read; the cards visited before stay visited.
-void scanArchive(const QString& path, const CardFilter& filter, FieldSet shown,
+// Hands every card of archive from its position on that filter keeps to
+// visit with its card number, in file order. The card visit sees has the
+// fields of filter.reads and of shown decoded; the others hold no meaning.
+// Throws ArchiveError when the archive cannot be read, and whatever visit
+// throws; the cards visited before stay visited.
+//
+// The records in a hole of a sparse file are all zeros and are not read: the
+// all-zero card is asked once, and when filter keeps it visit sees it for
+// each of them.
+void scanArchive(ArchiveFile& archive, const CardFilter& filter, FieldSet shown,
                  const std::function<void(const TSchedaScadenza&, int)>& visit);
 
-struct SummaryScan {
-    SummaryLines entries;  // in file order
-    bool complete = true;               // false when the archive failed part way
+// Whether a scan listed the whole archive. It did not when the archive could
+// not be opened or read to its end, or when its list could not hold every
+// card it kept (listMemoryLimit); what was listed before stays. Every list
+// window tells the user of an incomplete scan (reportIncompleteScan).
+struct [[nodiscard]] ScanResult {
+    bool complete = true;
 };
 
-// The number of whole records in the file at path now, 0 when it cannot be
-// read: room for a scan's list, reserved before the scan. Pages of the room
-// that are never written cost no memory, and a list that never moves as it
-// grows is not copied and faulted in again at each doubling.
-std::size_t recordsInFile(const QString& path);
+struct SummaryScan : ScanResult {
+    SummaryLines entries;  // in file order
+};
 
-// The summary lines of the cards that filter keeps, in file order. A failure
-// ends the scan and keeps the entries found before it.
+// The summary lines of the cards that filter keeps, in file order, from the
+// archive at path opened for reading. A failure ends the scan and keeps the
+// entries found before it.
 SummaryScan summaryLines(const QString& path, const CardFilter& filter);
+
+// Runs scan, which builds a list, and says whether it got to the end: an
+// ArchiveError or a list out of room (std::bad_alloc) ends it incomplete.
+ScanResult runScan(const std::function<void()>& scan);
 
 }  // namespace memora

@@ -2,6 +2,7 @@
 
 #include <malloc.h>
 #include <sys/mman.h>
+#include <unistd.h>
 
 #include <cstdint>
 
@@ -15,12 +16,33 @@ constexpr int heapBlockBytesMax = 32 * 1024 * 1024;
 
 std::size_t roundedUp(std::size_t bytes) { return (bytes + largePageBytes - 1) / largePageBytes * largePageBytes; }
 
+std::size_t quarterOfMemory()
+{
+    const long pages = ::sysconf(_SC_PHYS_PAGES);
+    const long pageBytes = ::sysconf(_SC_PAGESIZE);
+    if (pages <= 0 || pageBytes <= 0)
+        return std::size_t(1) << 30;
+    return std::size_t(pages) / 4 * std::size_t(pageBytes);
+}
+
+std::size_t listLimit = quarterOfMemory();
+
 }  // namespace
 
 void keepFreedMemoryForReuse()
 {
     ::mallopt(M_MMAP_THRESHOLD, heapBlockBytesMax);
     ::mallopt(M_TRIM_THRESHOLD, heapKeptBytes);
+}
+
+std::size_t listMemoryLimit() { return listLimit; }
+
+void setListMemoryLimit(std::size_t bytes) { listLimit = bytes; }
+
+void requireListRoom(std::size_t bytes)
+{
+    if (bytes >= listLimit)
+        throw std::bad_alloc();
 }
 
 // The block is placed on a large-page boundary and rounded up to whole large

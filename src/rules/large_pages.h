@@ -10,6 +10,7 @@
 // request is ignored and the memory is ordinary.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <memory>
 #include <new>
@@ -30,6 +31,29 @@ void keepFreedMemoryForReuse();
 // A block of at least largeBlockBytes; throws std::bad_alloc when none is left.
 void* mapLargeBlock(std::size_t bytes);
 void unmapLargeBlock(void* start, std::size_t bytes);
+
+// The most memory one list that a scan builds may take, entries and texts
+// together: a quarter of the machine's memory, so that the list, its sort and
+// the rest of the program fit beside it. A list that would grow past it stops
+// there: adding to it throws std::bad_alloc, as when no memory is left at all,
+// and the scan building it ends as one that could not read everything.
+std::size_t listMemoryLimit();
+// Replaces the limit; tests use it to reach it with small lists.
+void setListMemoryLimit(std::size_t bytes);
+
+// Throws std::bad_alloc when a list already holding bytes may take no more.
+void requireListRoom(std::size_t bytes);
+
+// The room worth reserving for count entries of a list: every entry the list
+// may hold within its limit. Pages of the room that are never written cost no
+// memory, and a list that never moves as it grows is not copied and faulted
+// in again at each doubling; only an archive too large to list in full
+// leaves the list to grow past it, and stop.
+template <typename T>
+std::size_t listRoom(std::size_t count)
+{
+    return std::min(count, listMemoryLimit() / sizeof(T));
+}
 
 // An allocator for the vectors a scan may fill with a million entries.
 template <typename T>

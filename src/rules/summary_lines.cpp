@@ -7,13 +7,18 @@ namespace memora {
 
 void SummaryLines::append(const TSchedaScadenza& card, int cardNumber)
 {
+    requireListRoom(bytes());
     const qsizetype length = rigaRiepilogoLength(card);
     char16_t* start = m_text.allocate(std::size_t(length));
     writeRigaRiepilogo(card, reinterpret_cast<QChar*>(start));
     m_entries.push_back({QStringView(start, length), cardNumber});
 }
 
-void SummaryLines::append(QStringView line, int cardNumber) { m_entries.push_back({m_text.store(line), cardNumber}); }
+void SummaryLines::append(QStringView line, int cardNumber)
+{
+    requireListRoom(bytes());
+    m_entries.push_back({m_text.store(line), cardNumber});
+}
 
 void SummaryLines::prefetch(std::size_t k) const
 {

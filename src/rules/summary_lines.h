@@ -25,9 +25,11 @@ struct SummaryEntry {
 
 class SummaryLines {
 public:
-    // Room for count entries, reserved before a scan.
-    void reserve(std::size_t count) { m_entries.reserve(count); }
-    // Adds the card's RigaRiepilogo, written in place.
+    // Room for count entries, or as many as the list may hold (listRoom),
+    // reserved before a scan.
+    void reserve(std::size_t count) { m_entries.reserve(listRoom<SummaryEntry>(count)); }
+    // Adds the card's RigaRiepilogo, written in place. Throws std::bad_alloc
+    // when the list has reached its memory limit (listMemoryLimit).
     void append(const TSchedaScadenza& card, int cardNumber);
     void append(QStringView line, int cardNumber);
 
@@ -49,6 +51,8 @@ public:
     void reorder(const std::vector<int>& order);
 
 private:
+    std::size_t bytes() const { return m_entries.size() * sizeof(SummaryEntry) + m_text.bytes(); }
+
     TextArena m_text;
     LargeVector<SummaryEntry> m_entries;
 };

@@ -17,7 +17,9 @@ constexpr std::size_t largestBlockChars = 16 * 1024 * 1024;
 }  // namespace
 
 TextArena::TextArena(TextArena&& other) noexcept
-    : m_blocks(std::exchange(other.m_blocks, {})), m_used(std::exchange(other.m_used, 0))
+    : m_blocks(std::exchange(other.m_blocks, {})),
+      m_used(std::exchange(other.m_used, 0)),
+      m_heldChars(std::exchange(other.m_heldChars, 0))
 {
 }
 
@@ -27,6 +29,7 @@ TextArena& TextArena::operator=(TextArena&& other) noexcept
         release();
         m_blocks = std::exchange(other.m_blocks, {});
         m_used = std::exchange(other.m_used, 0);
+        m_heldChars = std::exchange(other.m_heldChars, 0);
     }
     return *this;
 }
@@ -39,6 +42,7 @@ void TextArena::release()
         LargePageAllocator<char16_t>().deallocate(block.start, block.length);
     m_blocks.clear();
     m_used = 0;
+    m_heldChars = 0;
 }
 
 char16_t* TextArena::allocate(std::size_t length)
@@ -50,6 +54,7 @@ char16_t* TextArena::allocate(std::size_t length)
         m_blocks.reserve(m_blocks.size() + 1);  // so that a mapped block is never lost
         m_blocks.push_back({LargePageAllocator<char16_t>().allocate(blockLength), blockLength});
         m_used = 0;
+        m_heldChars += blockLength;
     }
     char16_t* start = m_blocks.back().start + m_used;
     m_used += length;

@@ -26,6 +26,8 @@ public:
     char16_t* allocate(std::size_t length);
     // A copy of text in the arena.
     QStringView store(QStringView text);
+    // The memory of the blocks taken so far.
+    std::size_t bytes() const { return m_heldChars * sizeof(char16_t); }
 
 private:
     struct Block {
@@ -36,6 +38,7 @@ private:
 
     std::vector<Block> m_blocks;
     std::size_t m_used = 0;  // characters used in the last block
+    std::size_t m_heldChars = 0;  // characters of every block
 };
 
 }  // namespace memora

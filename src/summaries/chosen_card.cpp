@@ -6,7 +6,7 @@ namespace memora {
 
 TSchedaScadenza readCard(const QString& path, int cardNumber)
 {
-    ArchiveFile archive(path);
+    ArchiveFile archive(path, ArchiveAccess::Read);
     if (cardNumber < 1 || cardNumber > archive.recordCount())
         throw ArchiveError("no such card");
     archive.seek(cardNumber - 1);

@@ -217,7 +217,7 @@ void TfrmTrovaScadenze::btnCercaClick()
     SummaryScan scan = summaryLines(
         archiveFile(), {search.reads(), [&search](const TSchedaScadenza& card) { return search.matches(card); }});
     if (!scan.complete) {
-        platform().messages->show(this, MessageKind::Plain, MsgArchivioInaccessibile);
+        reportIncompleteScan(this, scan);
         return;
     }
     panContainer->showEntries(std::move(scan.entries));

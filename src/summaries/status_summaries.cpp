@@ -58,14 +58,17 @@ void StatusSummaryWindow::showEvent(QShowEvent* event)
 }
 
 // Loads the list once per showing; a card that cannot be classified is left
-// out and the cards after it are still listed.
+// out and the cards after it are still listed. An archive not read to its end
+// leaves the lines found before and is reported.
 void StatusSummaryWindow::FormShow()
 {
     panContainer->resetFind();
     const QDate day = today();
     const CardFilter filter{m_reads, [this, day](const TSchedaScadenza& card) { return m_belongs(card, day); }};
-    panContainer->showEntries(summaryLines(archiveFile(), filter).entries);
+    SummaryScan scan = summaryLines(archiveFile(), filter);
+    panContainer->showEntries(std::move(scan.entries));
     panContainer->txtTrova->setFocus(Qt::OtherFocusReason);
+    reportIncompleteScan(this, scan);
 }
 
 TfrmConfermati::TfrmConfermati(QWidget* owner, CardLoader loadCard)

@@ -159,7 +159,7 @@ void TestCommandLine::exportsEachView()
     const QByteArray written = readBytes(inFolder(file));
     const ExportViewDefinition& view = exportViewDefinition(kind);
     ExportGridModel grid(view.gridColumns(), {});
-    loadExportView(grid, kind, archivePath(m_folder->path()), runTime.date(), day);
+    QVERIFY(loadExportView(grid, kind, archivePath(m_folder->path()), runTime.date(), day).complete);
     if (file.endsWith(QLatin1String("xlsx"))) {
         // The workbook's own reading is tested with its writer; here it is the
         // window's workbook of the same rows.

@@ -2,6 +2,8 @@
 #include "app/home_window.h"
 #include "archive/archive_file.h"
 #include "fake_platform.h"
+#include "file_permissions.h"
+#include "list_limit.h"
 #include "widgets/picture.h"
 #include "widgets/summary_list.h"
 
@@ -11,8 +13,11 @@
 #include <QFile>
 #include <QTest>
 
+#include <optional>
+
 using namespace memora;
 using memora::test::makeCard;
+using memora::test::Restriction;
 using memora::test::writeArchive;
 
 class TestHomeWindow : public QObject {
@@ -29,12 +34,23 @@ private slots:
     void missingSoundOnlyMeansSilence();
     void showingAgainRebuilds();
     void emptyingTheListOnNewShowing();
-    void unreadableArchiveKeepsWhatWasShown();
+    void readOnlyArchiveIsListed_data();
+    void readOnlyArchiveIsListed();
+    void missingArchiveInReadOnlyFolder();
+    void unreadableArchiveIsReported_data();
+    void unreadableArchiveIsReported();
+    void listCutShortKeepsTheAlert();
+    void sparseArchiveFarLargerThanMemory_data();
+    void sparseArchiveFarLargerThanMemory();
     void exitStopsTheSound();
 
 private:
     QStringList listedDates(TfrmAvvio& home) const;
     bool presentState(TfrmAvvio& home) const;
+    // "present", "none", "neither" or "mixed": which pair of status pictures shows.
+    QString statusShown(TfrmAvvio& home) const;
+    // The messages shown so far, once the window has handled what it posted.
+    QStringList shownMessages() const;
     void installSound() const;
 
     std::unique_ptr<test::FakePlatform> m_platform;
@@ -65,6 +81,30 @@ bool TestHomeWindow::presentState(TfrmAvvio& home) const
         || home.imgScadenzeNO->isVisibleTo(&home) == present)
         qFatal("the status pictures disagree");
     return present;
+}
+
+QString TestHomeWindow::statusShown(TfrmAvvio& home) const
+{
+    const bool presentPair = home.imgPresenti->isVisibleTo(&home) && home.imgScadenzeSI->isVisibleTo(&home);
+    const bool nonePair = home.imgAssenti->isVisibleTo(&home) && home.imgScadenzeNO->isVisibleTo(&home);
+    const int shown = int(home.imgPresenti->isVisibleTo(&home)) + int(home.imgScadenzeSI->isVisibleTo(&home))
+                      + int(home.imgAssenti->isVisibleTo(&home)) + int(home.imgScadenzeNO->isVisibleTo(&home));
+    if (shown == 0)
+        return QStringLiteral("neither");
+    if (shown == 2 && presentPair)
+        return QStringLiteral("present");
+    if (shown == 2 && nonePair)
+        return QStringLiteral("none");
+    return QStringLiteral("mixed");
+}
+
+QStringList TestHomeWindow::shownMessages() const
+{
+    QCoreApplication::processEvents();
+    QStringList texts;
+    for (const test::ShownMessage& message : m_platform->messages.shown)
+        texts << (message.kind == MessageKind::Plain ? QStringLiteral("plain: ") : QStringLiteral("other: ")) + message.text;
+    return texts;
 }
 
 void TestHomeWindow::installSound() const
@@ -183,17 +223,129 @@ void TestHomeWindow::emptyingTheListOnNewShowing()
     QCOMPARE(m_platform->sound.plays, 1);
 }
 
-// The archive's name taken by a directory: nothing can be read, nothing is
-// shown, the pictures stay as they were and no sound plays.
-void TestHomeWindow::unreadableArchiveKeepsWhatWasShown()
+void TestHomeWindow::readOnlyArchiveIsListed_data()
+{
+    QTest::addColumn<Restriction>("restriction");
+    QTest::newRow("archive of mode 444") << Restriction::ReadOnlyFile;
+    QTest::newRow("read-only folder, archive of mode 444") << Restriction::ReadOnlyFileAndFolder;
+}
+
+// The user may read the archive but not change it: the home window needs no
+// more, and warns as it would anywhere else.
+void TestHomeWindow::readOnlyArchiveIsListed()
+{
+    QFETCH(Restriction, restriction);
+    installSound();
+    writeArchive(m_platform->archive(), {makeCard("20/03/2014"), makeCard("09/03/2014")});
+    const test::RestrictedArchive readOnly(m_platform->directory(), restriction);
+    TfrmAvvio home;
+    home.show();
+    QCOMPARE(listedDates(home), QStringList("09/03/2014"));
+    QCOMPARE(statusShown(home), QStringLiteral("present"));
+    QCOMPARE(m_platform->sound.plays, 1);
+    QCOMPARE(shownMessages(), QStringList());
+}
+
+// No archive, and none can be made: there is nothing due, and that is what
+// the window says, without a message.
+void TestHomeWindow::missingArchiveInReadOnlyFolder()
 {
     installSound();
-    QVERIFY(QDir(m_platform->directory()).mkdir(archiveFileName));
+    const test::RestrictedArchive readOnly(m_platform->directory(), Restriction::ReadOnlyFolder);
     TfrmAvvio home;
     home.show();
     QVERIFY(listedDates(home).isEmpty());
-    QVERIFY(!presentState(home));
+    QCOMPARE(statusShown(home), QStringLiteral("none"));
     QCOMPARE(m_platform->sound.plays, 0);
+    QCOMPARE(shownMessages(), QStringList());
+    QVERIFY(!QFile::exists(m_platform->archive()));
+}
+
+void TestHomeWindow::unreadableArchiveIsReported_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::newRow("a directory in the archive's place") << "directory";
+    QTest::newRow("archive of mode 000") << "mode 000";
+}
+
+// An archive that exists but cannot be read says nothing about what is due:
+// the user is told, and no picture says there is nothing.
+void TestHomeWindow::unreadableArchiveIsReported()
+{
+    QFETCH(QString, fault);
+    installSound();
+    std::optional<test::RestrictedArchive> unreadable;
+    if (fault == u"directory") {
+        QVERIFY(QDir(m_platform->directory()).mkdir(archiveFileName));
+    } else {
+        writeArchive(m_platform->archive(), {makeCard("09/03/2014")});
+        unreadable.emplace(m_platform->directory(), Restriction::UnreadableFile);
+    }
+    TfrmAvvio home;
+    home.show();
+    QVERIFY(listedDates(home).isEmpty());
+    QCOMPARE(statusShown(home), QStringLiteral("neither"));
+    QCOMPARE(m_platform->sound.plays, 0);
+    QCOMPARE(shownMessages(), QStringList(QStringLiteral("plain: ") + MsgArchivioInaccessibile));
+}
+
+// The list could hold only the first imminent card: that card is listed and
+// sounds the alert, and the user is told that the list is not all.
+void TestHomeWindow::listCutShortKeepsTheAlert()
+{
+    installSound();
+    writeArchive(m_platform->archive(), {makeCard("20/03/2014"), makeCard("09/03/2014"), makeCard("08/03/2014")});
+    const test::ListMemoryLimit oneLine(1);
+    TfrmAvvio home;
+    home.show();
+    QCOMPARE(listedDates(home), QStringList("09/03/2014"));
+    QCOMPARE(statusShown(home), QStringLiteral("present"));
+    QCOMPARE(m_platform->sound.plays, 1);
+    QCOMPARE(shownMessages(), QStringList(QStringLiteral("plain: ") + MsgArchivioInaccessibile));
+}
+
+void TestHomeWindow::sparseArchiveFarLargerThanMemory_data()
+{
+    constexpr qint64 terabyte = qint64(1) << 40;
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<QList<qint64>>("cards");  // 0-based record indexes of the cards due yesterday
+    QTest::addColumn<QList<int>>("listed");     // their card numbers
+    QTest::addColumn<QString>("status");
+    QTest::newRow("15 TB of holes") << 15 * terabyte << QList<qint64>{} << QList<int>{} << "none";
+    QTest::newRow("a card, 2 TB of holes, a card")
+        << 2 * terabyte << QList<qint64>{0, 2 * terabyte / recordSize - 1} << QList<int>{1, int(2 * terabyte / recordSize)}
+        << "present";
+}
+
+// A sparse file of terabytes (a damaged disk, a mistaken copy) in the
+// archive's place: the window starts at once, lists its cards, if any, with
+// their numbers and says what they mean.
+void TestHomeWindow::sparseArchiveFarLargerThanMemory()
+{
+    QFETCH(qint64, size);
+    QFETCH(QList<qint64>, cards);
+    installSound();
+    writeArchive(m_platform->archive(), {});
+    if (!QFile::resize(m_platform->archive(), size))
+        QSKIP("the file system of the temporary directory holds no sparse file of this size");
+    {
+        QFile file(m_platform->archive());
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        for (const qint64 index : cards) {
+            QVERIFY(file.seek(index * recordSize));
+            file.write(encodeRecord(makeCard("09/03/2014")));
+        }
+    }
+    TfrmAvvio home;
+    home.show();
+    QList<int> listed;
+    for (const SummaryEntry& entry : home.lstRecords->lines().entries())
+        listed << entry.cardNumber;
+    QTEST(listed, "listed");
+    QTEST(statusShown(home), "status");
+    QCOMPARE(m_platform->sound.plays, cards.size() > 0 ? 1 : 0);
+    QCOMPARE(shownMessages(), QStringList());
+    QFile::remove(m_platform->archive());
 }
 
 void TestHomeWindow::exitStopsTheSound()

@@ -20,7 +20,7 @@ int main(int argc, char* argv[])
     try {
         for (int i = 0; i < count; ++i) {
             card.Causale = args[2] + QLatin1Char('-') + QString::number(i);
-            memora::ArchiveFile archive(args[1]);
+            memora::ArchiveFile archive(args[1], memora::ArchiveAccess::ReadWrite);
             archive.append(card);
         }
     } catch (const memora::ArchiveError&) {

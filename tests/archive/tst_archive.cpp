@@ -4,6 +4,7 @@
 #include "archive/text_conventions.h"
 #include "archive/windows1252.h"
 #include "fake_platform.h"
+#include "file_permissions.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,14 +13,19 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
 #include <unistd.h>
+
+#include <limits>
 
 using namespace memora;
 using memora::test::makeCard;
 using memora::test::readBytes;
+using memora::test::Restriction;
 using memora::test::writeArchive;
 
 Q_DECLARE_METATYPE(memora::Field)
+Q_DECLARE_METATYPE(memora::ArchiveAccess)
 
 class TestArchive : public QObject {
     Q_OBJECT
@@ -41,13 +47,22 @@ private slots:
     void wholeNumber_data();
     void wholeNumber();
 
+    void missingFileIsCreatedEmpty_data();
     void missingFileIsCreatedEmpty();
     void trailingFragmentIsNotACard();
     void overwriteChangesOnlyItsRecord();
     void positionIsCardNumber();
     void directoryInPlaceOfArchiveFails();
+    void permissionsBindTheTest();
     void readOnlyArchiveIsNotReplaced();
+    void readOnlyArchiveIsRead_data();
+    void readOnlyArchiveIsRead();
+    void missingArchiveInReadOnlyFolder();
+    void unreadableFileFails_data();
+    void unreadableFileFails();
     void truncatedRecordFailsTheRead();
+    void recordsBeyondTheLastCardNumber();
+    void holeOfASparseFileIsSkipped();
     void copiesAppendingAtOnceNeverShareAPlace();
 
 private:
@@ -247,11 +262,19 @@ void TestArchive::wholeNumber()
     QTEST(parseWholeNumber(text).value_or(-1000), "number");
 }
 
+void TestArchive::missingFileIsCreatedEmpty_data()
+{
+    QTest::addColumn<ArchiveAccess>("access");
+    QTest::newRow("for reading") << ArchiveAccess::Read;
+    QTest::newRow("for reading and writing") << ArchiveAccess::ReadWrite;
+}
+
 void TestArchive::missingFileIsCreatedEmpty()
 {
+    QFETCH(ArchiveAccess, access);
     QFile::remove(path());
     {
-        ArchiveFile archive(path());
+        ArchiveFile archive(path(), access);
         QCOMPARE(archive.recordCount(), 0);
         QVERIFY(archive.atEnd());
     }
@@ -267,7 +290,7 @@ void TestArchive::trailingFragmentIsNotACard()
         QVERIFY(file.open(QIODevice::Append));
         file.write(QByteArray(100, 'z'));
     }
-    ArchiveFile archive(path());
+    ArchiveFile archive(path(), ArchiveAccess::ReadWrite);
     QCOMPARE(archive.recordCount(), 2);
     QStringList dates;
     while (!archive.atEnd())
@@ -287,7 +310,7 @@ void TestArchive::overwriteChangesOnlyItsRecord()
     changed.Assolto = flagFulfilled;
     changed.Note = QStringLiteral("pagato");
     {
-        ArchiveFile archive(path());
+        ArchiveFile archive(path(), ArchiveAccess::ReadWrite);
         archive.seek(1);
         archive.write(changed);
         QCOMPARE(archive.position(), 2);
@@ -303,7 +326,7 @@ void TestArchive::positionIsCardNumber()
 {
     writeArchive(path(), {makeCard("01/01/2014"), makeCard("02/01/2014"), makeCard("03/01/2014"),
                           makeCard("04/01/2014")});
-    ArchiveFile archive(path());
+    ArchiveFile archive(path(), ArchiveAccess::ReadWrite);
     archive.readNext();
     archive.readNext();
     QCOMPARE(archive.readNext().Data, QStringLiteral("03/01/2014"));
@@ -320,21 +343,107 @@ void TestArchive::directoryInPlaceOfArchiveFails()
 {
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir(archiveFileName));
-    QVERIFY_THROWS_EXCEPTION(ArchiveError, ArchiveFile{archivePath(dir.path())});
+    QVERIFY_THROWS_EXCEPTION(ArchiveError, ArchiveFile(archivePath(dir.path()), ArchiveAccess::Read));
     QVERIFY(QFileInfo(archivePath(dir.path())).isDir());
+}
+
+// Under the guard a file its owner may not read cannot be read, also by root.
+void TestArchive::permissionsBindTheTest()
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("chiuso")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    QVERIFY(file.setPermissions({}));
+    {
+        const test::FilePermissionsBind bind;
+        QVERIFY(!file.open(QIODevice::ReadOnly));
+    }
+    QVERIFY(file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner));
 }
 
 void TestArchive::readOnlyArchiveIsNotReplaced()
 {
-    if (geteuid() == 0)
-        QSKIP("file permissions do not bind root");
     QTemporaryDir dir;
     const QString file = archivePath(dir.path());
     writeArchive(file, {makeCard("01/01/2014")});
     const QByteArray before = readBytes(file);
-    QFile::setPermissions(file, QFileDevice::ReadOwner);
-    QVERIFY_THROWS_EXCEPTION(ArchiveError, ArchiveFile{file});
-    QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    {
+        const test::RestrictedArchive readOnly(dir.path(), Restriction::ReadOnlyFile);
+        QVERIFY_THROWS_EXCEPTION(ArchiveError, ArchiveFile(file, ArchiveAccess::ReadWrite));
+    }
+    QCOMPARE(readBytes(file), before);
+}
+
+void TestArchive::readOnlyArchiveIsRead_data()
+{
+    QTest::addColumn<Restriction>("restriction");
+    QTest::newRow("archive of mode 444") << Restriction::ReadOnlyFile;
+    QTest::newRow("read-only folder, archive of mode 444") << Restriction::ReadOnlyFileAndFolder;
+}
+
+// Reading needs no right to write: every card is read, nothing is changed,
+// and a write fails.
+void TestArchive::readOnlyArchiveIsRead()
+{
+    QFETCH(Restriction, restriction);
+    QTemporaryDir dir;
+    const QString file = archivePath(dir.path());
+    writeArchive(file, {makeCard("01/01/2014"), makeCard("02/01/2014")});
+    const QByteArray before = readBytes(file);
+    {
+        const test::RestrictedArchive readOnly(dir.path(), restriction);
+        ArchiveFile archive(file, ArchiveAccess::Read);
+        QCOMPARE(archive.recordCount(), 2);
+        QStringList dates;
+        while (!archive.atEnd())
+            dates << archive.readNext().Data;
+        QCOMPARE(dates, QStringList({"01/01/2014", "02/01/2014"}));
+        archive.seek(0);
+        QVERIFY_THROWS_EXCEPTION(ArchiveError, archive.write(makeCard("03/01/2014")));
+        QVERIFY_THROWS_EXCEPTION(ArchiveError, archive.append(makeCard("03/01/2014")));
+    }
+    QCOMPARE(readBytes(file), before);
+}
+
+// No archive, and the folder lets none be made: for reading it is an empty
+// archive, as it truly is; for writing it fails. Nothing is created.
+void TestArchive::missingArchiveInReadOnlyFolder()
+{
+    QTemporaryDir dir;
+    const QString file = archivePath(dir.path());
+    {
+        const test::RestrictedArchive readOnly(dir.path(), Restriction::ReadOnlyFolder);
+        ArchiveFile archive(file, ArchiveAccess::Read);
+        QCOMPARE(archive.recordCount(), 0);
+        QVERIFY(archive.atEnd());
+        QCOMPARE(archive.skipHole(), 0);
+        QVERIFY_THROWS_EXCEPTION(ArchiveError, archive.readNext());
+        QVERIFY_THROWS_EXCEPTION(ArchiveError, ArchiveFile(file, ArchiveAccess::ReadWrite));
+    }
+    QVERIFY(!QFile::exists(file));
+}
+
+void TestArchive::unreadableFileFails_data()
+{
+    QTest::addColumn<ArchiveAccess>("access");
+    QTest::newRow("for reading") << ArchiveAccess::Read;
+    QTest::newRow("for reading and writing") << ArchiveAccess::ReadWrite;
+}
+
+// An archive that exists but may not be read is no empty archive: the open
+// fails, and the file stays as it was.
+void TestArchive::unreadableFileFails()
+{
+    QFETCH(ArchiveAccess, access);
+    QTemporaryDir dir;
+    const QString file = archivePath(dir.path());
+    writeArchive(file, {makeCard("01/01/2014")});
+    const QByteArray before = readBytes(file);
+    {
+        const test::RestrictedArchive unreadable(dir.path(), Restriction::UnreadableFile);
+        QVERIFY_THROWS_EXCEPTION(ArchiveError, ArchiveFile(file, access));
+    }
     QCOMPARE(readBytes(file), before);
 }
 
@@ -343,10 +452,74 @@ void TestArchive::readOnlyArchiveIsNotReplaced()
 void TestArchive::truncatedRecordFailsTheRead()
 {
     writeArchive(path(), {makeCard("01/01/2014"), makeCard("02/01/2014")});
-    ArchiveFile archive(path());
+    ArchiveFile archive(path(), ArchiveAccess::ReadWrite);
     QVERIFY(QFile::resize(path(), 1265 + 600));
     QCOMPARE(archive.readNext().Data, QStringLiteral("01/01/2014"));
     QVERIFY_THROWS_EXCEPTION(ArchiveError, archive.readNext());
+}
+
+// A sparse file holding more records than card numbers exist (about 2.7 TB):
+// the count stops at the largest number, the last numbered card reads with
+// that number, and nothing is read or appended beyond it.
+void TestArchive::recordsBeyondTheLastCardNumber()
+{
+    constexpr qint64 numbered = std::numeric_limits<int>::max();
+    const qint64 size = (numbered + 10) * recordSize;
+    writeArchive(path(), {makeCard("01/01/2014")});
+    if (!QFile::resize(path(), size))
+        QSKIP("the file system of the temporary directory holds no sparse file of 2.7 TB");
+    {
+        QFile file(path());
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.seek((numbered - 1) * recordSize));
+        file.write(encodeRecord(makeCard("31/12/2014")));
+    }
+    ArchiveFile archive(path(), ArchiveAccess::ReadWrite);
+    QCOMPARE(archive.recordCount(), std::numeric_limits<int>::max());
+    archive.seek(std::numeric_limits<int>::max() - 1);
+    QCOMPARE(archive.readNext().Data, QStringLiteral("31/12/2014"));
+    QCOMPARE(archive.position(), std::numeric_limits<int>::max());
+    QVERIFY(archive.atEnd());
+    QVERIFY_THROWS_EXCEPTION(ArchiveError, archive.readNext());
+    QVERIFY_THROWS_EXCEPTION(ArchiveError, archive.write(makeCard("01/01/2015")));
+    QVERIFY_THROWS_EXCEPTION(ArchiveError, archive.append(makeCard("01/01/2015")));
+    QCOMPARE(QFileInfo(path()).size(), size);
+    QFile::remove(path());
+}
+
+// Two cards 100,000 records apart, nothing written between: past the records
+// read ahead, the position jumps over the hole to the records that hold data,
+// and the card after the hole reads with its own number.
+void TestArchive::holeOfASparseFileIsSkipped()
+{
+    constexpr int second = 100000;  // 0-based index of the second card
+    writeArchive(path(), {makeCard("01/01/2014")});
+    QVERIFY(QFile::resize(path(), qint64(second) * recordSize));
+    {
+        QFile file(path());
+        QVERIFY(file.open(QIODevice::Append));
+        file.write(encodeRecord(makeCard("02/01/2014")));
+    }
+    {
+        const int fd = ::open(QFile::encodeName(path()).constData(), O_RDONLY);
+        const off_t firstHole = lseek(fd, 0, SEEK_HOLE);
+        ::close(fd);
+        if (firstHole >= QFileInfo(path()).size())
+            QSKIP("the file system of the temporary directory reports no holes");
+    }
+    ArchiveFile archive(path(), ArchiveAccess::Read);
+    QCOMPARE(archive.skipHole(), 0);  // the first card is data
+    QCOMPARE(archive.readNext().Data, QStringLiteral("01/01/2014"));
+    QCOMPARE(archive.skipHole(), 0);  // within the records read ahead
+    archive.seek(64);
+    const int skipped = archive.skipHole();
+    QVERIFY2(skipped > second - 100 && archive.position() == 64 + skipped, qPrintable(QString::number(skipped)));
+    QVERIFY(archive.position() <= second);
+    TSchedaScadenza card;
+    while (!archive.atEnd())
+        card = archive.readNext();
+    QCOMPARE(card.Data, QStringLiteral("02/01/2014"));
+    QCOMPARE(archive.position(), second + 1);
 }
 
 void TestArchive::copiesAppendingAtOnceNeverShareAPlace()

@@ -7,6 +7,7 @@
 #include "editor/card_editor.h"
 #include "editor/date_picker.h"
 #include "fake_platform.h"
+#include "file_permissions.h"
 #include "info/help_window.h"
 #include "widgets/picture.h"
 #include "widgets/summary_list.h"
@@ -127,6 +128,8 @@ private slots:
     void textArrivedWithoutKeysIsSavedByTheRules();
     void failedSaveChangesNothing_data();
     void failedSaveChangesNothing();
+    void readOnlyArchiveIsBrowsedNotChanged_data();
+    void readOnlyArchiveIsBrowsedNotChanged();
     void fullDiskLeavesNoPartialCard();
 
     void duplicateCard7Of9();
@@ -876,8 +879,7 @@ void TestCardEditor::failedSaveChangesNothing()
     QFETCH(QString, fault);
     QFETCH(QString, number);
     const QString path = m_platform->archive();
-    if ((fault == "read-only folder" || fault == "read-only file") && geteuid() == 0)
-        QSKIP("file permissions do not bind root");
+    const test::FilePermissionsBind bind;
     if (fault == "directory")
         QVERIFY(QDir(m_platform->directory()).mkdir(archiveFileName));
     else if (fault == "full device")
@@ -906,6 +908,40 @@ void TestCardEditor::failedSaveChangesNothing()
         QVERIFY(!QFile::exists(path));
     else if (regularFile)
         QCOMPARE(readBytes(path), before);
+}
+
+void TestCardEditor::readOnlyArchiveIsBrowsedNotChanged_data()
+{
+    QTest::addColumn<test::Restriction>("restriction");
+    QTest::newRow("archive of mode 444") << test::Restriction::ReadOnlyFile;
+    QTest::newRow("read-only folder, archive of mode 444") << test::Restriction::ReadOnlyFileAndFolder;
+}
+
+// Browsing and duplicating only read, so they work on an archive the user may
+// not change; saving, a changed card or a new one, fails with the message and
+// changes nothing.
+void TestCardEditor::readOnlyArchiveIsBrowsedNotChanged()
+{
+    QFETCH(test::Restriction, restriction);
+    writeArchive(m_platform->archive(), fixtureCards(3));
+    const QByteArray before = readBytes(m_platform->archive());
+    const test::RestrictedArchive readOnly(m_platform->directory(), restriction);
+    editor().cmdUltimo->click();
+    m_editor->cmdIndietro->click();
+    QCOMPARE(m_editor->lblPosizione->text(), QStringLiteral("2"));
+    QCOMPARE(m_editor->txtCausale->text(), QStringLiteral("Scheda 2"));
+    m_editor->txtNote->setText(QStringLiteral("cambiata"));
+    m_editor->cmdSalva->click();
+    QCOMPARE(m_editor->lblPosizione->text(), QStringLiteral("2"));
+    m_editor->cmdDuplica->click();
+    QCOMPARE(m_editor->lblPosizione->text(), QString());
+    m_editor->txtData->setText(QStringLiteral("02/05/2014"));
+    m_editor->cmdSalva->click();
+    QCOMPARE(m_editor->lblPosizione->text(), QString());
+    QCOMPARE(messages(), QList<Message>({{MessageKind::Error, MsgArchivioInaccessibile},
+                                         {MessageKind::Information, duplicatedText},
+                                         {MessageKind::Error, MsgArchivioInaccessibile}}));
+    QCOMPARE(readBytes(m_platform->archive()), before);
 }
 
 // The disk fills while the new card is being written: part of it reached the

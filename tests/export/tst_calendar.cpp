@@ -363,7 +363,7 @@ void TestCalendar::gridKeepsCardNumbers()
                   cardAt("25/03/2014", "10", "00", "0"), cardAt("01/03/2014", "08", "00", "0")});
     const ExportViewDefinition& view = exportViewDefinition(kind);
     ExportGridModel grid(view.gridColumns(), {colDettagli});
-    loadExportView(grid, kind, m_platform->archive(), QDate(2014, 3, 10), QDate(2014, 3, 10));
+    QVERIFY(loadExportView(grid, kind, m_platform->archive(), QDate(2014, 3, 10), QDate(2014, 3, 10)).complete);
     QVERIFY(grid.setData(grid.index(0, colDettagli), QStringLiteral("scritto"), Qt::EditRole));
     const std::vector<int> numbers = grid.cardNumbers();
     QCOMPARE(QList<int>(numbers.begin(), numbers.end()), cards);

@@ -10,6 +10,8 @@
 #include "export/grid_export.h"
 #include "export/spreadsheet_file.h"
 #include "fake_platform.h"
+#include "file_permissions.h"
+#include "list_limit.h"
 #include "info/help_topics.h"
 #include "info/help_window.h"
 #include "widgets/picture.h"
@@ -28,9 +30,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <optional>
+
 using namespace memora;
 using memora::test::makeCard;
 using memora::test::readBytes;
+using memora::test::Restriction;
 using memora::test::writeArchive;
 
 using Cards = QList<TSchedaScadenza>;
@@ -253,6 +258,12 @@ private slots:
 
     void loading_data();
     void loading();
+    void readOnlyArchiveListedInFull_data();
+    void readOnlyArchiveListedInFull();
+    void unreadableArchiveIsReported_data();
+    void unreadableArchiveIsReported();
+    void gridThatCannotHoldEveryCard_data();
+    void gridThatCannotHoldEveryCard();
     void ordering_data();
     void ordering();
     void orderingMovesWholeRows();
@@ -575,6 +586,102 @@ void TestExport::loading()
     view->show();
     QCOMPARE(columnTexts(*view, colNum), numbers);
     QCOMPARE(columnTexts(*view, kind == ExportViewKind::Scadenzario ? colData : colCodice), keys);
+}
+
+void TestExport::readOnlyArchiveListedInFull_data()
+{
+    QTest::addColumn<ExportViewKind>("kind");
+    QTest::addColumn<Restriction>("restriction");
+    QTest::addColumn<QStringList>("numbers");
+    const std::tuple<const char*, ExportViewKind, QStringList> views[] = {
+        {"whole archive", ExportViewKind::Scadenzario, {"1", "2", "3"}},
+        {"imminent", ExportViewKind::Imminenti, {"2", "1"}},
+        {"day", ExportViewKind::Giornaliere, {"1", "2"}},
+        {"month", ExportViewKind::Mensili, {"2", "1", "3"}}};
+    const std::pair<const char*, Restriction> restrictions[] = {
+        {"archive of mode 444", Restriction::ReadOnlyFile},
+        {"read-only folder, archive of mode 444", Restriction::ReadOnlyFileAndFolder}};
+    for (const auto& [view, kind, numbers] : views)
+        for (const auto& [name, restriction] : restrictions)
+            QTest::addRow("%s, %s", view, name) << kind << restriction << numbers;
+}
+
+// A view only reads: a read-only archive is listed in full, with no message.
+void TestExport::readOnlyArchiveListedInFull()
+{
+    QFETCH(ExportViewKind, kind);
+    QFETCH(Restriction, restriction);
+    writeArchive(m_platform->archive(), {cardAt("10/03/2014", "09", "00"), cardAt("09/03/2014", "08", "00"),
+                                         cardAt("10/03/2014", "10", "00", "0", flagFulfilled)});
+    const test::RestrictedArchive readOnly(m_platform->directory(), restriction);
+    auto view = makeView(kind, QDate(2014, 3, 10));
+    view->show();
+    QCoreApplication::processEvents();
+    QTEST(columnTexts(*view, colNum), "numbers");
+    QVERIFY(m_platform->messages.shown.isEmpty());
+    view->close();
+}
+
+void TestExport::unreadableArchiveIsReported_data()
+{
+    QTest::addColumn<ExportViewKind>("kind");
+    QTest::addColumn<QString>("fault");
+    const std::pair<const char*, ExportViewKind> views[] = {
+        {"whole archive", ExportViewKind::Scadenzario}, {"imminent", ExportViewKind::Imminenti},
+        {"day", ExportViewKind::Giornaliere}, {"month", ExportViewKind::Mensili}};
+    for (const auto& [view, kind] : views) {
+        QTest::addRow("%s, a directory in the archive's place", view) << kind << "directory";
+        QTest::addRow("%s, archive of mode 000", view) << kind << "mode 000";
+    }
+}
+
+// An archive that cannot be read leaves the grid without rows, and the user
+// is told, once the view is up.
+void TestExport::unreadableArchiveIsReported()
+{
+    QFETCH(ExportViewKind, kind);
+    QFETCH(QString, fault);
+    std::optional<test::RestrictedArchive> unreadable;
+    if (fault == u"directory") {
+        QVERIFY(QDir(m_platform->directory()).mkdir(archiveFileName));
+    } else {
+        writeArchive(m_platform->archive(), {cardAt("10/03/2014", "09", "00")});
+        unreadable.emplace(m_platform->directory(), Restriction::UnreadableFile);
+    }
+    auto view = makeView(kind, QDate(2014, 3, 10));
+    view->show();
+    QVERIFY(m_platform->messages.shown.isEmpty());  // not before the view is up
+    QCoreApplication::processEvents();
+    QCOMPARE(view->grid().rowCount(), 0);
+    QCOMPARE(m_platform->messages.shown.size(), 1);
+    QCOMPARE(m_platform->messages.shown[0].kind, MessageKind::Plain);
+    QCOMPARE(m_platform->messages.shown[0].text, MsgArchivioInaccessibile);
+    view->close();
+}
+
+void TestExport::gridThatCannotHoldEveryCard_data()
+{
+    QTest::addColumn<ExportViewKind>("kind");
+    QTest::addColumn<QStringList>("numbers");
+    QTest::newRow("whole archive") << ExportViewKind::Scadenzario << QStringList{"1"};
+    QTest::newRow("imminent") << ExportViewKind::Imminenti << QStringList{"1"};
+}
+
+// A grid that may hold one row: it keeps the first card it found, and the
+// user is told that the view is not the whole archive.
+void TestExport::gridThatCannotHoldEveryCard()
+{
+    QFETCH(ExportViewKind, kind);
+    writeArchive(m_platform->archive(), {cardAt("09/03/2014", "09", "00"), cardAt("08/03/2014", "08", "00")});
+    const test::ListMemoryLimit oneRow(1);
+    auto view = makeView(kind);
+    view->show();
+    QCoreApplication::processEvents();
+    QTEST(columnTexts(*view, colNum), "numbers");
+    QCOMPARE(columnTexts(*view, colData), QStringList("09/03/2014"));
+    QCOMPARE(m_platform->messages.shown.size(), 1);
+    QCOMPARE(m_platform->messages.shown[0].text, MsgArchivioInaccessibile);
+    view->close();
 }
 
 void TestExport::ordering_data()

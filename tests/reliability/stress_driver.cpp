@@ -36,7 +36,7 @@ void requireWhole(const TSchedaScadenza& card, int number)
 void append(const QString& path, int id, int count)
 {
     for (int i = 0; i < count; ++i) {
-        ArchiveFile archive(path);
+        ArchiveFile archive(path, ArchiveAccess::ReadWrite);
         archive.append(stressCard(QStringLiteral("a%1-%2").arg(id).arg(i), 0));
     }
 }
@@ -45,7 +45,7 @@ void overwrite(const QString& path, int id, int count)
 {
     std::minstd_rand choose(std::minstd_rand::result_type(id + 1));
     for (int i = 0; i < count; ++i) {
-        ArchiveFile archive(path);
+        ArchiveFile archive(path, ArchiveAccess::ReadWrite);
         const int cards = archive.recordCount();
         if (cards == 0)
             continue;
@@ -60,9 +60,11 @@ void overwrite(const QString& path, int id, int count)
 
 void scan(const QString& path, int count)
 {
-    for (int i = 0; i < count; ++i)
-        scanArchive(path, CardFilter{FieldSet::all(), [](const TSchedaScadenza&) { return true; }}, FieldSet::all(),
-                    requireWhole);
+    for (int i = 0; i < count; ++i) {
+        ArchiveFile archive(path, ArchiveAccess::Read);
+        scanArchive(archive, CardFilter{FieldSet::all(), [](const TSchedaScadenza&) { return true; }},
+                    FieldSet::all(), requireWhole);
+    }
 }
 
 }  // namespace

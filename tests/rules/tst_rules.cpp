@@ -1,10 +1,13 @@
 // The card rules at a fixed today, the summary line and the date-time key.
+#include "archive/archive_file.h"
 #include "fake_platform.h"
+#include "list_limit.h"
 #include "rules/card_rules.h"
 #include "rules/card_scan.h"
 #include "rules/summary_line.h"
 #include "rules/text_arena.h"
 
+#include <QFile>
 #include <QTest>
 
 #include <map>
@@ -66,6 +69,9 @@ private slots:
     void filterReadsEnough_data();
     void filterReadsEnough();
     void scanOfMissingArchiveCreatesIt();
+    void scanOverHoles_data();
+    void scanOverHoles();
+    void listStopsAtItsMemoryLimit();
     void arenaKeepsEveryText();
 };
 
@@ -239,6 +245,79 @@ void TestRules::scanOfMissingArchiveCreatesIt()
     QVERIFY(scan.complete);
     QVERIFY(scan.entries.empty());
     QVERIFY(QFile::exists(platform.archive()));
+}
+
+void TestRules::scanOverHoles_data()
+{
+    QTest::addColumn<QString>("rule");
+    for (const auto& [name, rule] : namedRules)
+        QTest::newRow(qPrintable(name)) << name;
+    QTest::newRow("every card, the empty ones of the holes too") << QString();
+}
+
+// Cards with holes of thousands of records between them and 15 TB of holes
+// after them, a file the file system keeps sparse: a scan that jumps over the
+// holes lists what one that reads every record lists, with the same card
+// numbers. A list of every record fills with the empty cards of the holes,
+// numbered in order, until it may hold no more (32 MiB here).
+void TestRules::scanOverHoles()
+{
+    QFETCH(QString, rule);
+    const NamedRule named = rule.isEmpty() ? NamedRule{{}, [](const TSchedaScadenza&) { return true; }}
+                                           : namedRules.at(rule);
+    test::FakePlatform platform;
+    const QList<TSchedaScadenza> cards = unlikeCards();
+    const QList<int> places = {0, 1, 5000, 5001, 9000, 15000};  // 0-based record indexes
+    {
+        QFile file(platform.archive());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        for (int k = 0; k < places.size(); ++k) {
+            QVERIFY(file.seek(qint64(places[k]) * recordSize));
+            file.write(encodeRecord(cards[k]));
+        }
+    }
+    const QByteArray written = test::readBytes(platform.archive());
+    if (!QFile::resize(platform.archive(), qint64(15) << 40))
+        QSKIP("the file system of the temporary directory holds no sparse file of 15 TB");
+    QStringList expected;
+    for (int n = 1; n <= written.size() / recordSize; ++n) {
+        const TSchedaScadenza card = decodeRecord(written.constData() + qsizetype(n - 1) * recordSize);
+        if (named.keeps(card))
+            expected << QString::number(n) + u' ' + RigaRiepilogo(card);
+    }
+    QVERIFY(!expected.isEmpty());
+
+    const test::ListMemoryLimit limit(32 << 20);
+    const SummaryScan scan = summaryLines(platform.archive(), {named.reads, named.keeps});
+    QStringList listed;
+    for (const SummaryEntry& entry : scan.entries)
+        listed << QString::number(entry.cardNumber) + u' ' + entry.line.toString();
+    QFile::remove(platform.archive());
+    if (!rule.isEmpty()) {
+        QVERIFY(scan.complete);
+        QCOMPARE(listed, expected);
+        return;
+    }
+    QVERIFY(!scan.complete);
+    QVERIFY(listed.size() > expected.size());
+    QCOMPARE(listed.mid(0, expected.size()), expected);
+    QStringList blanks;
+    for (qsizetype k = expected.size(); k < listed.size(); ++k)
+        blanks << QString::number(k + 1) + u' ' + RigaRiepilogo(TSchedaScadenza());
+    QCOMPARE(listed.mid(expected.size()), blanks);
+}
+
+// A list that may hold one entry: the scan stops at the second card it keeps,
+// keeps the first and says it is incomplete.
+void TestRules::listStopsAtItsMemoryLimit()
+{
+    test::FakePlatform platform;
+    writeArchive(platform.archive(), {makeCard("01/03/2014"), makeCard("02/03/2014"), makeCard("03/03/2014")});
+    const test::ListMemoryLimit oneEntry(1);
+    const SummaryScan scan = summaryLines(platform.archive(), {{}, [](const TSchedaScadenza&) { return true; }});
+    QVERIFY(!scan.complete);
+    QCOMPARE(int(scan.entries.size()), 1);
+    QCOMPARE(scan.entries[0].cardNumber, 1);
 }
 
 // Texts stored one after another stay where they were put and intact while

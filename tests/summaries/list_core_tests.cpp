@@ -305,7 +305,7 @@ void TestListCore::readCardAsItStandsNow()
     test::writeArchive(platform.archive(), {test::makeCard(QStringLiteral("01/01/2015")), second});
     second.Note = QStringLiteral("cambiata");
     {
-        ArchiveFile archive(platform.archive());
+        ArchiveFile archive(platform.archive(), ArchiveAccess::ReadWrite);
         archive.seek(1);
         archive.write(second);
     }

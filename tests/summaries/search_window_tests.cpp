@@ -6,6 +6,7 @@
 #include "summaries/summary_panel.h"
 #include "widgets/picture.h"
 #include "widgets/summary_list.h"
+#include "file_permissions.h"
 #include "window_helpers.h"
 
 #include <QApplication>
@@ -60,6 +61,8 @@ private slots:
     void search();
     void waitLabelFromMouseDownToClosing();
     void unreadableArchive();
+    void readOnlyArchiveSearchedInFull_data();
+    void readOnlyArchiveSearchedInFull();
     void doubleClickLoadsOnlyForTheEditor_data();
     void doubleClickLoadsOnlyForTheEditor();
     void doubleClickBelowResultsLoadsTheSelectedOne();
@@ -220,6 +223,7 @@ void TestSearchWindow::unreadableArchive()
     test::runModal(*m_platform, search, [&] {
         search.txtCausale->setText(QStringLiteral("Rata"));
         pressCerca(search);
+        QCoreApplication::processEvents();
         QVERIFY(search.panAvvio->isVisible());
         QVERIFY(!search.panContainer->isVisible());
         QVERIFY(search.lblAttendere->isVisible());
@@ -228,6 +232,34 @@ void TestSearchWindow::unreadableArchive()
     QCOMPARE(m_platform->messages.shown.size(), 1);
     QCOMPARE(m_platform->messages.shown[0].kind, MessageKind::Plain);
     QCOMPARE(m_platform->messages.shown[0].text, MsgArchivioInaccessibile);
+}
+
+void TestSearchWindow::readOnlyArchiveSearchedInFull_data()
+{
+    QTest::addColumn<test::Restriction>("restriction");
+    QTest::newRow("archive of mode 444") << test::Restriction::ReadOnlyFile;
+    QTest::newRow("read-only folder, archive of mode 444") << test::Restriction::ReadOnlyFileAndFolder;
+}
+
+// Searching only reads: a read-only archive is searched to its end, and a
+// chosen line still brings its card into the editor.
+void TestSearchWindow::readOnlyArchiveSearchedInFull()
+{
+    QFETCH(test::Restriction, restriction);
+    const test::RestrictedArchive readOnly(m_platform->directory(), restriction);
+    test::EditorRecorder editor;
+    TfrmTrovaScadenze search(nullptr, editor.loader());
+    search.lblMemory->setText(QStringLiteral("scadenze"));
+    test::runModal(*m_platform, search, [&] {
+        search.txtTipologia->setText(QStringLiteral("a"));
+        pressCerca(search);
+        QCoreApplication::processEvents();
+        QCOMPARE(test::listedCards(*search.panContainer), QList<int>({2, 1, 3}));
+        search.panContainer->lstRecords->selectRow(1);
+        test::doubleClickLine(*search.panContainer->lstRecords, 1);
+    });
+    QVERIFY(m_platform->messages.shown.isEmpty());
+    QCOMPARE(editor.numbers, QList<int>{1});
 }
 
 void TestSearchWindow::doubleClickLoadsOnlyForTheEditor_data()

@@ -5,6 +5,8 @@
 #include "summaries/status_summaries.h"
 #include "summaries/summary_panel.h"
 #include "widgets/summary_list.h"
+#include "file_permissions.h"
+#include "list_limit.h"
 #include "window_helpers.h"
 
 #include <QApplication>
@@ -13,8 +15,11 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <optional>
+
 using namespace memora;
 using memora::test::makeCard;
+using memora::test::Restriction;
 using memora::test::writeArchive;
 
 namespace {
@@ -54,7 +59,10 @@ private slots:
     void doubleClickLoadsItsOwnCard();
     void doubleClickWithoutSelection();
     void clickBelowLinesKeepsTheSelection();
-    void unreadableArchiveListsNothing();
+    void readOnlyArchiveListedInFull_data();
+    void readOnlyArchiveListedInFull();
+    void unreadableArchiveIsReported_data();
+    void unreadableArchiveIsReported();
 
 private:
     std::unique_ptr<test::FakePlatform> m_platform;
@@ -191,7 +199,7 @@ void TestSummaryWindows::doubleClickLoadsItsOwnCard()
         QCOMPARE(test::listedLines(*summary.panContainer)[0], test::listedLines(*summary.panContainer)[1]);
         TSchedaScadenza changed = readCard(m_platform->archive(), card);
         changed.Note = QStringLiteral("cambiata dopo l'elenco");
-        ArchiveFile archive(m_platform->archive());
+        ArchiveFile archive(m_platform->archive(), ArchiveAccess::ReadWrite);
         archive.seek(card - 1);
         archive.write(changed);
         summary.panContainer->lstRecords->selectRow(row);
@@ -240,12 +248,82 @@ void TestSummaryWindows::clickBelowLinesKeepsTheSelection()
     QCOMPARE(editor.numbers, QList<int>{3});
 }
 
-void TestSummaryWindows::unreadableArchiveListsNothing()
+void TestSummaryWindows::readOnlyArchiveListedInFull_data()
 {
-    test::blockArchive(*m_platform);
-    TfrmConfermati summary;
-    test::runModal(*m_platform, summary, [&] { QCOMPARE(summary.panContainer->lstRecords->model()->rowCount(), 0); });
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<Restriction>("restriction");
+    QTest::addColumn<QList<int>>("cards");  // top to bottom
+    const std::pair<const char*, QList<int>> windows[] = {
+        {"TfrmConfermati", {2, 1}}, {"TfrmScaduti", {2}}, {"TfrmAssolti", {3}}};
+    const std::pair<const char*, Restriction> restrictions[] = {
+        {"archive of mode 444", Restriction::ReadOnlyFile},
+        {"read-only folder, archive of mode 444", Restriction::ReadOnlyFileAndFolder}};
+    for (const auto& [window, cards] : windows)
+        for (const auto& [name, restriction] : restrictions)
+            QTest::addRow("%s, %s", window, name) << window << restriction << cards;
+}
+
+// A summary needs only to read: a read-only archive is listed in full, with
+// no message, and a chosen line still brings its card into the editor.
+void TestSummaryWindows::readOnlyArchiveListedInFull()
+{
+    QFETCH(QString, window);
+    QFETCH(Restriction, restriction);
+    QFETCH(QList<int>, cards);
+    writeArchive(m_platform->archive(), {reasonCard("10/03/2014", "No", "oggi"), reasonCard("09/03/2014", "No", "ieri"),
+                                         reasonCard("09/03/2014", flagFulfilled, "assolta")});
+    const test::RestrictedArchive readOnly(m_platform->directory(), restriction);
+    test::EditorRecorder editor;
+    const std::unique_ptr<SummaryWindow> summary = makeSummary(window, editor.loader());
+    test::runModal(*m_platform, *summary, [&] {
+        QCoreApplication::processEvents();
+        QCOMPARE(test::listedCards(*summary->panContainer), cards);
+        summary->panContainer->lstRecords->selectRow(0);
+        test::doubleClickLine(*summary->panContainer->lstRecords, 0);
+    });
     QVERIFY(m_platform->messages.shown.isEmpty());
+    QCOMPARE(editor.numbers, QList<int>{cards[0]});
+}
+
+void TestSummaryWindows::unreadableArchiveIsReported_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QList<int>>("cards");  // what stays listed
+    for (const char* window : {"TfrmConfermati", "TfrmScaduti", "TfrmAssolti"}) {
+        QTest::addRow("%s, a directory in the archive's place", window) << window << "directory" << QList<int>{};
+        QTest::addRow("%s, archive of mode 000", window) << window << "mode 000" << QList<int>{};
+    }
+    QTest::newRow("a list that can hold one line") << "TfrmConfermati" << "one line" << QList<int>{1};
+}
+
+// A list that is not the whole archive says so, once the window shows it,
+// and keeps the lines it has.
+void TestSummaryWindows::unreadableArchiveIsReported()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, fault);
+    std::optional<test::RestrictedArchive> unreadable;
+    std::optional<test::ListMemoryLimit> oneLine;
+    if (fault == u"directory") {
+        test::blockArchive(*m_platform);
+    } else {
+        writeArchive(m_platform->archive(), {reasonCard("08/03/2014", "No", "prima"), reasonCard("01/03/2014", "No", "dopo"),
+                                             reasonCard("01/03/2014", flagFulfilled, "assolta")});
+        if (fault == u"mode 000")
+            unreadable.emplace(m_platform->directory(), Restriction::UnreadableFile);
+        else
+            oneLine.emplace(1);
+    }
+    const std::unique_ptr<SummaryWindow> summary = makeSummary(window);
+    test::runModal(*m_platform, *summary, [&] {
+        QVERIFY(m_platform->messages.shown.isEmpty());  // not before the window is up
+        QCoreApplication::processEvents();
+        QTEST(test::listedCards(*summary->panContainer), "cards");
+    });
+    QCOMPARE(m_platform->messages.shown.size(), 1);
+    QCOMPARE(m_platform->messages.shown[0].kind, MessageKind::Plain);
+    QCOMPARE(m_platform->messages.shown[0].text, MsgArchivioInaccessibile);
 }
 
 int runSummaryWindowTests(int argc, char* argv[])
