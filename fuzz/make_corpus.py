@@ -3,7 +3,8 @@
 
 The seeds come from files the program itself wrote: an archive of three cards
 saved in the card editor and the whole-archive export of it, both kept in
-fuzz/corpus/sources/. Each seed is encoded the way its target reads its
+fuzz/corpus/sources/. The inputs with which fuzzing once found a fault are kept
+as they are in fuzz/corpus/sources/found/<target>/ and copied in as found-*. Each seed is encoded the way its target reads its
 input: fuzz_record takes two bytes of day offset and a record; the other
 targets read through FuzzedDataProvider, which takes byte strings from the
 front of the input and numbers and texts from its back.
@@ -259,6 +260,9 @@ def main():
         for name, data in seeds.items():
             assert len(data) <= 4096, (target, name)  # fuzz.sh's -max_len would cut it
             (folder / name).write_bytes(data)
+        found = SOURCES / "found" / target
+        for path in sorted(found.glob("*")) if found.is_dir() else []:
+            shutil.copyfile(path, folder / ("found-" + path.name))
 
 
 if __name__ == "__main__":

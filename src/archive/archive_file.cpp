@@ -133,6 +133,7 @@ void ArchiveFile::fillBuffer()
     m_buffer.resize(std::size_t(readAheadRecords) * recordSize);
     const off_t start = off_t(m_position) * recordSize;
     const RangeLock lock(m_fd, RangeLock::Read, start, off_t(m_buffer.size()));
+    m_bufferCount = 0;  // the read overwrites the buffer, whole records or not
     ssize_t got;
     do {
         got = pread(m_fd, m_buffer.data(), m_buffer.size(), start);
