@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QPushButton>
 #include <QFile>
+#include <QTableView>
 #include <QTest>
 
 #include <optional>
@@ -43,6 +44,7 @@ private slots:
     void sparseArchiveFarLargerThanMemory_data();
     void sparseArchiveFarLargerThanMemory();
     void exitStopsTheSound();
+    void typingInTheCalendarKeepsItsDay();
 
 private:
     QStringList listedDates(TfrmAvvio& home) const;
@@ -357,6 +359,21 @@ void TestHomeWindow::exitStopsTheSound()
     home.imgEsci->click();
     QVERIFY(!home.isVisible());
     QCOMPARE(m_platform->sound.stops, 1);
+}
+
+// The day and month views read the calendar's day: a digit typed there
+// opens no date editor of the calendar's own that would change it.
+void TestHomeWindow::typingInTheCalendarKeepsItsDay()
+{
+    TfrmAvvio home;
+    home.show();
+    auto* days = home.calAppuntamenti->findChild<QTableView*>();
+    QVERIFY(days);
+    days->setFocus();
+    QTest::keyClick(days, Qt::Key_7);
+    QTest::keyClick(days, Qt::Key_Return);
+    QCOMPARE(home.calAppuntamenti->selectedDate(), QDate(2014, 3, 10));
+    home.close();
 }
 
 QTEST_MAIN(TestHomeWindow)
