@@ -241,7 +241,10 @@ bool needsZip64(const SheetRows& grid, int columns)
 bool writeWorkbook(const QByteArray& path, const SpreadsheetSheet& sheet, const SheetRows& grid, int sheetRows)
 {
     QByteArray folder = QFile::encodeName(QFileInfo(QFile::decodeName(path)).absolutePath());
-    lxw_workbook_options options = {LXW_TRUE, folder.data(), needsZip64(grid, sheet.columns) ? LXW_TRUE : LXW_FALSE};
+    lxw_workbook_options options = {};
+    options.constant_memory = LXW_TRUE;
+    options.tmpdir = folder.data();
+    options.use_zip64 = needsZip64(grid, sheet.columns) ? LXW_TRUE : LXW_FALSE;
     lxw_workbook* book = workbook_new_opt(path.constData(), &options);
     if (!book)
         return false;
