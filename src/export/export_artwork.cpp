@@ -138,14 +138,23 @@ Artwork calendarFileIcon()
         p.setPen(QPen(QColor(60, 60, 60), 2, Qt::SolidLine, Qt::RoundCap));
         for (const qreal x : {band.left() + band.width() * 0.25, band.left() + band.width() * 0.6})
             p.drawLine(QPointF(x, band.top() - 3), QPointF(x, band.top() + 3));
+        // Two rows of days, one marked, above the file's kind on a band, as on
+        // the workbook's icon: the banners' calendar page has no such band.
+        const QRectF label(r.center().x() - side / 2, page.bottom() - side * 0.36, side, side * 0.28);
         const qreal top = band.bottom() + 3;
         const qreal cell = band.width() / 4;
-        const qreal rowHeight = (page.bottom() - 4 - top) / 3;
-        for (int row = 0; row < 3; ++row)
+        const qreal rowHeight = (label.top() - 2 - top) / 2;
+        for (int row = 0; row < 2; ++row)
             for (int column = 0; column < 4; ++column) {
                 const QRectF day(band.left() + column * cell + 1, top + row * rowHeight + 1, cell - 2, rowHeight - 2);
                 p.fillRect(day, row == 1 && column == 2 ? alarmRed : QColor(200, 205, 215));
             }
+        p.setPen(Qt::NoPen);
+        p.setBrush(verticalGradient(label, alarmRed.lighter(115), alarmRed.darker(120)));
+        p.drawRoundedRect(label, 3, 3);
+        p.setFont(QFont(QStringLiteral("Verdana"), qMax(6, int(side * 0.17)), QFont::Bold));
+        p.setPen(Qt::white);
+        p.drawText(label, Qt::AlignCenter, QStringLiteral("ICS"));
     };
 }
 

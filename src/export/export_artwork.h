@@ -14,8 +14,8 @@ Artwork excelBanner();
 Artwork deadlinesBanner(const QString& title);
 // A green spreadsheet sheet with its grid and an X.
 Artwork spreadsheetIcon();
-// A calendar file: a page with a folded corner, a red band with rings and a
-// grid of days, one of them marked.
+// A calendar file: a page with a folded corner, a red band with rings, days,
+// one of them marked, and ICS on a red band.
 Artwork calendarFileIcon();
 // A workbook page with a folded corner, its grid and XLSX on a dark band.
 Artwork workbookIcon();
