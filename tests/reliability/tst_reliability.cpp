@@ -391,7 +391,7 @@ void TestReliability::alertSoundThatIsNoSound()
 {
     QFETCH(QString, stands);
     QFETCH(QByteArray, content);
-    memora::platform().sound = std::move(makeSystemPlatform()->sound);
+    memora::platform().sound = std::move(makeSystemPlatform(nullptr)->sound);
     const QString sound = QDir(m_platform->directory()).filePath(QStringLiteral("Avviso.mp3"));
     if (stands == u"directory")
         QVERIFY(QDir().mkdir(sound));
