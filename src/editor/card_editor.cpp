@@ -23,6 +23,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMetaObject>
 #include <QPushButton>
 
 namespace memora {
@@ -488,7 +489,7 @@ bool TfrmArchivio_Scadenze::fieldKeyPress(Field field, QKeyEvent* event)
         if (action == DateFieldKey::Empties)
             txtData->clear();
         else if (action == DateFieldKey::OpensPicker)
-            impDataClick();
+            openPickerAfterTheKey();
         return action != DateFieldKey::Ignored;
     }
     if (isEnterKey(key)) {
@@ -503,6 +504,22 @@ bool TfrmArchivio_Scadenze::fieldKeyPress(Field field, QKeyEvent* event)
     case Field::Importo: return !amountKeyAccepted(key, event->text());
     default: return false;
     }
+}
+
+// The picker's modal loop runs once the key has been dispatched, not inside
+// the dispatch; keys that come before it opens open no second picker.
+void TfrmArchivio_Scadenze::openPickerAfterTheKey()
+{
+    if (m_pickerPosted)
+        return;
+    m_pickerPosted = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_pickerPosted = false;
+            impDataClick();
+        },
+        Qt::QueuedConnection);
 }
 
 void TfrmArchivio_Scadenze::fieldLeft(Field field)

@@ -100,6 +100,7 @@ private:
 
     // The field rules, bound to the fields by eventFilter.
     bool fieldKeyPress(Field field, QKeyEvent* event);
+    void openPickerAfterTheKey();
     void fieldLeft(Field field);
     void txtEmailTyping();
 
@@ -155,6 +156,7 @@ private:
     Picture* imgFreccia = nullptr;
 
     QWidget* m_home = nullptr;
+    bool m_pickerPosted = false;
 };
 
 }  // namespace memora

@@ -149,6 +149,7 @@ private slots:
     void pictureClickLeavesTheFocus();
     void dateFieldKeys_data();
     void dateFieldKeys();
+    void pickerOpensAfterTheKey();
     void leaveRules_data();
     void leaveRules();
     void emailTyping();
@@ -1278,9 +1279,28 @@ void TestCardEditor::dateFieldKeys()
     ui().txtData->setText(QStringLiteral("12/03/2014"));
     ui().txtData->setFocus();
     QTest::keyClick(ui().txtData, Qt::Key(key));
+    QCoreApplication::processEvents();
     QCOMPARE(ui().txtData->text(), text);
     QCOMPARE(m_platform->modal.shownTitles,
              picker ? QStringList(QStringLiteral(" Importazione data")) : QStringList());
+    QCOMPARE(QApplication::focusWidget(), ui().txtData);
+}
+
+// A key in the due date opens the picker once the key has been dispatched,
+// not from inside its dispatch; keys that come before the picker opens open
+// no second one.
+void TestCardEditor::pickerOpensAfterTheKey()
+{
+    ui().txtData->setFocus();
+    QTest::keyClick(ui().txtData, Qt::Key_5);
+    QTest::keyClick(ui().txtData, Qt::Key_6);
+    QCOMPARE(m_platform->modal.shownTitles, QStringList());
+    QCoreApplication::processEvents();
+    QCOMPARE(m_platform->modal.shownTitles, QStringList{QStringLiteral(" Importazione data")});
+
+    QTest::keyClick(ui().txtData, Qt::Key_7);
+    QCoreApplication::processEvents();
+    QCOMPARE(m_platform->modal.shownTitles.size(), 2);
     QCOMPARE(QApplication::focusWidget(), ui().txtData);
 }
 
@@ -1433,6 +1453,7 @@ void TestCardEditor::pickerCancelKeepsDate()
     };
     ui().txtData->setFocus();
     QTest::keyClick(ui().txtData, Qt::Key_Return);
+    QCoreApplication::processEvents();
     QVERIFY(closed);
     QCOMPARE(ui().txtData->text(), QStringLiteral("15/06/2030"));
 }
@@ -1524,6 +1545,7 @@ void TestCardEditor::cardFromKeyboardReachesHomeList()
     const auto press = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
     pickDate(QDate(2014, 3, 12));
     press(Qt::Key_Space);
+    QCoreApplication::processEvents();
     QCOMPARE(form.txtData->text(), QStringLiteral("12/03/2014"));
     press(Qt::Key_Tab);
     press(Qt::Key_Return);
