@@ -24,6 +24,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -34,6 +35,8 @@
 #include <QTest>
 
 #include <csignal>
+#include <functional>
+#include <optional>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -71,6 +74,37 @@ QList<TSchedaScadenza> fixtureCards(int count)
 
 QByteArray recordBytes(const QByteArray& file, int card) { return file.mid((card - 1) * recordSize, recordSize); }
 
+// The bytes of the archive file at path, or nothing when no file of its own
+// stands there (none, a directory, a link to a device).
+std::optional<QByteArray> archiveBytes(const QString& path)
+{
+    const QFileInfo file(path);
+    if (!file.isFile() || file.isSymLink())
+        return std::nullopt;
+    return readBytes(path);
+}
+
+// Puts something in the way of the save: what stands at the archive's place,
+// or the rights on it.
+using ArchiveFault = std::function<void(const test::FakePlatform&)>;
+
+// A field as the record stores it: its length byte, then its characters.
+QByteArray storedField(const QByteArray& characters) { return char(characters.size()) + characters; }
+
+// The text a field shows, an edit field's or a time combo's.
+QString shownText(const QWidget* field)
+{
+    return field->property(qobject_cast<const QComboBox*>(field) ? "currentText" : "text").toString();
+}
+
+void setShownText(QWidget* field, const QString& text)
+{
+    if (auto* combo = qobject_cast<QComboBox*>(field))
+        combo->setEditText(text);
+    else
+        qobject_cast<QLineEdit*>(field)->setText(text);
+}
+
 QString accessibleText(QObject* object, QAccessible::Text text)
 {
     return QAccessible::queryAccessibleInterface(object)->text(text);
@@ -85,6 +119,7 @@ struct Message {
 }  // namespace
 
 Q_DECLARE_METATYPE(Message)
+Q_DECLARE_METATYPE(ArchiveFault)
 Q_DECLARE_METATYPE(QList<Message>)
 
 namespace QTest {
@@ -768,27 +803,31 @@ void TestCardEditor::saveStoresWhatTheFieldsShow_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text");
     QTest::addColumn<Field>("field");
-    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QByteArray>("stored");  // the field's bytes in the record
     QTest::addColumn<QString>("shown");
     QTest::addColumn<bool>("active");
     const QString longReason = QString(240, u'a') + QString(60, u'b');
-    QTest::newRow("amount emptied") << "txtImporto" << "" << Field::Importo << "0,00" << "0,00" << true;
-    QTest::newRow("amount left by the save") << "txtImporto" << "2,675" << Field::Importo << "2,67" << "2,67" << true;
+    const QByteArray longReasonStored = QByteArray(240, 'a') + QByteArray(10, 'b');
+    QTest::newRow("amount emptied") << "txtImporto" << "" << Field::Importo << storedField("0,00") << "0,00" << true;
+    QTest::newRow("amount left by the save") << "txtImporto" << "2,675" << Field::Importo << storedField("2,67")
+                                             << "2,67" << true;
     QTest::newRow("amount of fifteen nines") << "txtImporto" << "999999999999999" << Field::Importo
-                                             << "999999999999999" << "999999999999999,00" << true;
-    QTest::newRow("amount, window in the background") << "txtImporto" << "1,115" << Field::Importo << "1,11"
-                                                      << "1,11" << false;
-    QTest::newRow("hour, window in the background") << "txtOreApp" << "7" << Field::OreApp << "" << "" << false;
-    QTest::newRow("hour that is no entry") << "txtOreApp" << " 7" << Field::OreApp << "" << "" << true;
-    QTest::newRow("minutes from the list") << "txtMinutiApp" << "45" << Field::MinutiApp << "45" << "45" << true;
-    QTest::newRow("reason too long") << "txtCausale" << longReason << Field::Causale << longReason.left(250)
+                                             << storedField("999999999999999") << "999999999999999,00" << true;
+    QTest::newRow("amount, window in the background") << "txtImporto" << "1,115" << Field::Importo
+                                                      << storedField("1,11") << "1,11" << false;
+    QTest::newRow("hour, window in the background") << "txtOreApp" << "7" << Field::OreApp << storedField("") << ""
+                                                    << false;
+    QTest::newRow("hour that is no entry") << "txtOreApp" << " 7" << Field::OreApp << storedField("") << "" << true;
+    QTest::newRow("minutes from the list") << "txtMinutiApp" << "45" << Field::MinutiApp << storedField("45") << "45"
+                                           << true;
+    QTest::newRow("reason too long") << "txtCausale" << longReason << Field::Causale << storedField(longReasonStored)
                                      << longReason << true;
-    QTest::newRow("outside the code page") << "txtTipologia" << "Rata \u65e5\u03a9" << Field::Tipologia << "Rata ??"
-                                           << "Rata \u65e5\u03a9" << true;
-    QTest::newRow("euro sign is in it") << "txtTipologia" << "\u20ac 5" << Field::Tipologia << "\u20ac 5"
+    QTest::newRow("outside the code page") << "txtTipologia" << "Rata \u65e5\u03a9" << Field::Tipologia
+                                           << storedField("Rata ??") << "Rata \u65e5\u03a9" << true;
+    QTest::newRow("euro sign is in it") << "txtTipologia" << "\u20ac 5" << Field::Tipologia << storedField("\x80 5")
                                         << "\u20ac 5" << true;
-    QTest::newRow("blanks around") << "txtNote" << "  Portare ricevuta \t" << Field::Note << "Portare ricevuta"
-                                   << "  Portare ricevuta \t" << true;
+    QTest::newRow("blanks around") << "txtNote" << "  Portare ricevuta \t" << Field::Note
+                                   << storedField("Portare ricevuta") << "  Portare ricevuta \t" << true;
 }
 
 // The field being edited is left before the save reads it; the record holds
@@ -798,31 +837,23 @@ void TestCardEditor::saveStoresWhatTheFieldsShow()
     QFETCH(QString, name);
     QFETCH(QString, text);
     QFETCH(Field, field);
-    QFETCH(QString, stored);
+    QFETCH(QByteArray, stored);
     QFETCH(QString, shown);
     QFETCH(bool, active);
     fillRequired();
     QWidget* widget = control(name);
-    if (auto* combo = qobject_cast<QComboBox*>(widget))
-        combo->setEditText(text);
-    else
-        qobject_cast<QLineEdit*>(widget)->setText(text);
+    setShownText(widget, text);
     widget->setFocus();
     if (!active)  // another window in front: the field keeps its focus but gets no focus events
         QApplication::setActiveWindow(nullptr);
 
     ui().cmdSalva->click();
     QCOMPARE(messages(), QList<Message>({{MessageKind::Information, insertedText}}));
-    const TSchedaScadenza card = decodeRecord(readBytes(m_platform->archive()).constData());
-    QCOMPARE(card[field], stored);
+    const QByteArray record = readBytes(m_platform->archive());
+    QCOMPARE(record.mid(fieldOffset(field), stored.size()), stored);
+    const TSchedaScadenza card = decodeRecord(record.constData());
     QCOMPARE(card.Ora, card.OreApp + u':' + card.MinutiApp);
-    if (auto* combo = qobject_cast<QComboBox*>(widget))
-        QCOMPARE(combo->currentText(), shown);
-    else
-        QCOMPARE(qobject_cast<QLineEdit*>(widget)->text(), shown);
-    if (field == Field::Tipologia)
-        QCOMPARE(readBytes(m_platform->archive()).mid(fieldOffset(Field::Tipologia) + 1, stored.size()),
-                 QByteArray(stored == "\u20ac 5" ? "\x80 5" : "Rata ??"));
+    QCOMPARE(shownText(widget), shown);
 }
 
 void TestCardEditor::textArrivedWithoutKeysIsSavedByTheRules_data()
@@ -880,14 +911,26 @@ void TestCardEditor::textArrivedWithoutKeysIsSavedByTheRules()
 
 void TestCardEditor::failedSaveChangesNothing_data()
 {
-    QTest::addColumn<QString>("fault");
+    QTest::addColumn<ArchiveFault>("fault");
     QTest::addColumn<QString>("number");
-    QTest::newRow("archive is a directory") << "directory" << "";
-    QTest::newRow("archive on a full device") << "full device" << "";
-    QTest::newRow("folder without write permission") << "read-only folder" << "";
-    QTest::newRow("archive file read-only, stored card") << "read-only file" << "1";
-    QTest::newRow("card number names no card") << "" << "7";
-    QTest::newRow("card number is no number") << "" << "abc";
+    const ArchiveFault twoCards = [](const test::FakePlatform& platform) {
+        writeArchive(platform.archive(), fixtureCards(2));
+    };
+    QTest::newRow("archive is a directory") << ArchiveFault([](const test::FakePlatform& platform) {
+        QVERIFY(QDir(platform.directory()).mkdir(archiveFileName));
+    }) << "";
+    QTest::newRow("archive on a full device") << ArchiveFault([](const test::FakePlatform& platform) {
+        QVERIFY(QFile::link(QStringLiteral("/dev/full"), platform.archive()));
+    }) << "";
+    QTest::newRow("folder without write permission") << ArchiveFault([](const test::FakePlatform& platform) {
+        QFile::setPermissions(platform.directory(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    }) << "";
+    QTest::newRow("archive file read-only, stored card") << ArchiveFault([](const test::FakePlatform& platform) {
+        writeArchive(platform.archive(), fixtureCards(2));
+        QFile::setPermissions(platform.archive(), QFileDevice::ReadOwner);
+    }) << "1";
+    QTest::newRow("card number names no card") << twoCards << "7";
+    QTest::newRow("card number is no number") << twoCards << "abc";
 }
 
 // Whatever keeps the save from writing, the user reads
@@ -895,24 +938,11 @@ void TestCardEditor::failedSaveChangesNothing_data()
 // controls are as they were.
 void TestCardEditor::failedSaveChangesNothing()
 {
-    QFETCH(QString, fault);
+    QFETCH(ArchiveFault, fault);
     QFETCH(QString, number);
-    const QString path = m_platform->archive();
     const test::FilePermissionsBind bind;
-    if (fault == "directory")
-        QVERIFY(QDir(m_platform->directory()).mkdir(archiveFileName));
-    else if (fault == "full device")
-        QVERIFY(QFile::link(QStringLiteral("/dev/full"), path));
-    else
-        writeArchive(path, fixtureCards(2));
-    const bool regularFile = QFileInfo(path).isFile() && !QFileInfo(path).isSymLink();
-    const QByteArray before = regularFile ? readBytes(path) : QByteArray();
-    if (fault == "read-only folder") {
-        QFile::remove(path);
-        QFile::setPermissions(m_platform->directory(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    } else if (fault == "read-only file") {
-        QFile::setPermissions(path, QFileDevice::ReadOwner);
-    }
+    fault(*m_platform);
+    const std::optional<QByteArray> before = archiveBytes(m_platform->archive());
     fillRequired();
     ui().lblPosizione->setText(number);
     const QStringList fields = keptFields();
@@ -923,10 +953,7 @@ void TestCardEditor::failedSaveChangesNothing()
     QCOMPARE(messages(), QList<Message>({{MessageKind::Error, MsgArchivioInaccessibile}}));
     QCOMPARE(ui().lblPosizione->text(), number);
     QCOMPARE(keptFields(), fields);
-    if (fault == "read-only folder")
-        QVERIFY(!QFile::exists(path));
-    else if (regularFile)
-        QCOMPARE(readBytes(path), before);
+    QCOMPARE(archiveBytes(m_platform->archive()), before);
 }
 
 void TestCardEditor::readOnlyArchiveIsBrowsedNotChanged_data()
