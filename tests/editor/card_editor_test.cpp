@@ -785,7 +785,6 @@ void TestCardEditor::requiredFields()
     QFETCH(QStringList, texts);
     QFETCH(QString, focus);
     QFETCH(QString, warning);
-    TfrmArchivio_Scadenze& window = editor();
     const test::EditorControls& form = ui();
     const QList<QLineEdit*> required = {form.txtData, form.txtAvviso, form.txtTipologia, form.txtCausale};
     for (int i = 0; i < required.size(); ++i)
