@@ -4,6 +4,7 @@
 #include "app/home_window.h"
 #include "app/program.h"
 #include "platform/platform.h"
+#include "print/system_printing.h"
 #include "rules/large_pages.h"
 
 #include <QApplication>
@@ -23,7 +24,7 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("memora"));
     memora::useItalian();
 
-    const std::unique_ptr<memora::Platform> platform = memora::makeSystemPlatform();
+    const std::unique_ptr<memora::Platform> platform = memora::makeSystemPlatform(memora::makeSystemPrinting());
     memora::installPlatform(platform.get());
 
     memora::Program program;

@@ -26,9 +26,9 @@ Program::Program() : m_home(std::make_unique<TfrmAvvio>())
     auto editor = std::make_unique<TfrmArchivio_Scadenze>();
     editor->setHome(m_home.get());
     m_home->setEditor(editor.get());
-    QLineEdit* dueDate = editor->txtData;
+    TfrmArchivio_Scadenze* currentCard = editor.get();
     m_others.push_back(std::move(editor));
-    m_others.push_back(std::make_unique<TfrmCalendario>(nullptr, dueDate));
+    m_others.push_back(std::make_unique<TfrmCalendario>(nullptr, currentCard));
     m_others.push_back(std::make_unique<TfrmExpImminenti>());
     m_others.push_back(std::make_unique<TfrmExpGiornaliere>());
     m_others.push_back(std::make_unique<TfrmExpMensili>());

@@ -12,8 +12,8 @@
 #include "info/misc.h"
 #include "platform/platform.h"
 #include "print/card_print_windows.h"
-#include "print/editor_card.h"
-#include "summaries/summary_openers.h"
+#include "summaries/search_window.h"
+#include "summaries/status_summaries.h"
 #include "widgets/picture.h"
 #include "widgets/window_look.h"
 
@@ -23,6 +23,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMetaObject>
 #include <QPushButton>
 
 namespace memora {
@@ -81,6 +82,15 @@ bool takesInput(const QWidget* widget)
             || qobject_cast<const QAbstractButton*>(widget))
             return true;
     return false;
+}
+
+// Opens a window that works on the current card: owned by the editor, which
+// is its card, shown modally and destroyed when it closes.
+template <typename Window>
+void openOnTheCard(TfrmArchivio_Scadenze& editor)
+{
+    Window window(&editor, &editor);
+    platform().modal->run(window);
 }
 
 }  // namespace
@@ -274,6 +284,28 @@ void TfrmArchivio_Scadenze::CaricaScheda(const TSchedaScadenza& card, int cardNu
     lblPosizione->setText(QString::number(cardNumber));
 }
 
+CardControls TfrmArchivio_Scadenze::cardControls() const
+{
+    CardControls card;
+    card.txtData = txtData->text();
+    card.txtOreApp = txtOreApp->currentText();
+    card.txtMinutiApp = txtMinutiApp->currentText();
+    card.txtTipologia = txtTipologia->text();
+    card.txtCausale = txtCausale->text();
+    card.txtDettagli = txtDettagli->text();
+    card.txtContatto = txtContatto->text();
+    card.txtTel = txtTel->text();
+    card.txtCel = txtCel->text();
+    card.txtEmail = txtEmail->text();
+    card.txtLuogo = txtLuogo->text();
+    card.txtImporto = txtImporto->text();
+    card.txtNote = txtNote->text();
+    card.chkOttemperata = chkOttemperata->isChecked();
+    return card;
+}
+
+void TfrmArchivio_Scadenze::setDueDate(const QString& date) { txtData->setText(date); }
+
 TSchedaScadenza TfrmArchivio_Scadenze::cardFromControls() const
 {
     TSchedaScadenza card;
@@ -419,7 +451,7 @@ void TfrmArchivio_Scadenze::cmdUltimoClick() { runNavigation(NavigationCommand::
 
 void TfrmArchivio_Scadenze::impDataClick()
 {
-    TfrmCalendario picker(this, txtData);
+    TfrmCalendario picker(this, this);
     picker.lblMemory->setText(dateTarget);
     platform().modal->run(picker);
     activateWindow();  // back to the field that had the focus, even where no window manager does it
@@ -457,7 +489,7 @@ bool TfrmArchivio_Scadenze::fieldKeyPress(Field field, QKeyEvent* event)
         if (action == DateFieldKey::Empties)
             txtData->clear();
         else if (action == DateFieldKey::OpensPicker)
-            impDataClick();
+            openPickerAfterTheKey();
         return action != DateFieldKey::Ignored;
     }
     if (isEnterKey(key)) {
@@ -472,6 +504,22 @@ bool TfrmArchivio_Scadenze::fieldKeyPress(Field field, QKeyEvent* event)
     case Field::Importo: return !amountKeyAccepted(key, event->text());
     default: return false;
     }
+}
+
+// The picker's modal loop runs once the key has been dispatched, not inside
+// the dispatch; keys that come before it opens open no second picker.
+void TfrmArchivio_Scadenze::openPickerAfterTheKey()
+{
+    if (m_pickerPosted)
+        return;
+    m_pickerPosted = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_pickerPosted = false;
+            impDataClick();
+        },
+        Qt::QueuedConnection);
 }
 
 void TfrmArchivio_Scadenze::fieldLeft(Field field)
@@ -503,17 +551,8 @@ void TfrmArchivio_Scadenze::btnEmailClick()
 
 void TfrmArchivio_Scadenze::cmdGuidaClick() { MostraGuida(this, HelpTopicId::Archivio); }
 
-void TfrmArchivio_Scadenze::cmdAnteprimaClick()
-{
-    TfrmStartup window(this, [this] { return cardControlsOf(*this); });
-    platform().modal->run(window);
-}
-
-void TfrmArchivio_Scadenze::cmdStampaClick()
-{
-    TfrmStampaScadenza window(this, [this] { return cardControlsOf(*this); });
-    platform().modal->run(window);
-}
+void TfrmArchivio_Scadenze::cmdAnteprimaClick() { openOnTheCard<TfrmStartup>(*this); }
+void TfrmArchivio_Scadenze::cmdStampaClick() { openOnTheCard<TfrmStampaScadenza>(*this); }
 
 void TfrmArchivio_Scadenze::cmdEsportaClick()
 {
@@ -521,9 +560,16 @@ void TfrmArchivio_Scadenze::cmdEsportaClick()
     platform().modal->run(view);
 }
 
-void TfrmArchivio_Scadenze::cmdTrovaClick() { openTrovaScadenze(*this); }
-void TfrmArchivio_Scadenze::cmdAssoltiClick() { openAssolti(*this); }
-void TfrmArchivio_Scadenze::cmdDaAssolvereClick() { openDaAssolvere(*this); }
-void TfrmArchivio_Scadenze::cmdScadutiClick() { openScaduti(*this); }
+// The search, told by its opener tag that it was opened by the editor.
+void TfrmArchivio_Scadenze::cmdTrovaClick()
+{
+    TfrmTrovaScadenze search(this, this);
+    search.lblMemory->setText(scadenzeTag);
+    platform().modal->run(search);
+}
+
+void TfrmArchivio_Scadenze::cmdAssoltiClick() { openOnTheCard<TfrmAssolti>(*this); }
+void TfrmArchivio_Scadenze::cmdDaAssolvereClick() { openOnTheCard<TfrmConfermati>(*this); }
+void TfrmArchivio_Scadenze::cmdScadutiClick() { openOnTheCard<TfrmScaduti>(*this); }
 
 }  // namespace memora

@@ -4,12 +4,15 @@
 //
 // The card being edited lives only in the input controls, with its card
 // number in lblPosizione (empty for a card not yet stored); nothing else is
-// kept between events. Other windows use these controls as the current card:
-// the summaries and the search write a found card with CaricaScheda, the date
-// picker writes the due date, the print windows read the fields.
+// kept between events. The editor is the current card of the windows it
+// opens: it hands itself to them as a CurrentCard, through which the
+// summaries and the search write a found card with CaricaScheda, the date
+// picker writes the due date and the print windows read the fields. Its
+// controls are its own; tests find them by their object names.
 #pragma once
 
 #include "archive/card_record.h"
+#include "current_card/current_card.h"
 
 #include <QWidget>
 
@@ -27,7 +30,7 @@ class Picture;
 class PictureButton;
 enum class NavigationCommand;
 
-class TfrmArchivio_Scadenze : public QWidget {
+class TfrmArchivio_Scadenze : public QWidget, public CurrentCard {
     Q_OBJECT
 public:
     TfrmArchivio_Scadenze();
@@ -35,59 +38,9 @@ public:
     // The window shown again when the editor closes.
     void setHome(QWidget* home) { m_home = home; }
 
-    // Writes card, each field trimmed, into the controls, with its number.
-    void CaricaScheda(const TSchedaScadenza& card, int cardNumber);
-
-    // The card controls.
-    QLineEdit* txtData = nullptr;
-    QComboBox* txtOreApp = nullptr;
-    QComboBox* txtMinutiApp = nullptr;
-    QLabel* lblOra = nullptr;
-    QLineEdit* txtAvviso = nullptr;
-    QLineEdit* txtTipologia = nullptr;
-    QLineEdit* txtCausale = nullptr;
-    QLineEdit* txtDettagli = nullptr;
-    QLineEdit* txtContatto = nullptr;
-    QLineEdit* txtTel = nullptr;
-    QLineEdit* txtCel = nullptr;
-    QLineEdit* txtEmail = nullptr;
-    QLineEdit* txtLuogo = nullptr;
-    QLineEdit* txtImporto = nullptr;
-    QLineEdit* txtNote = nullptr;
-    QCheckBox* chkOttemperata = nullptr;
-    QLabel* lblPosizione = nullptr;
-
-    // The command column, top to bottom.
-    PictureButton* cmdNuovo = nullptr;
-    PictureButton* cmdDuplica = nullptr;
-    PictureButton* cmdSalva = nullptr;
-    PictureButton* cmdTrova = nullptr;
-    PictureButton* cmdAnteprima = nullptr;
-    PictureButton* cmdStampa = nullptr;
-    PictureButton* cmdAssolti = nullptr;
-    PictureButton* cmdDaAssolvere = nullptr;
-    PictureButton* cmdScaduti = nullptr;
-    PictureButton* cmdEsporta = nullptr;
-    PictureButton* cmdGuida = nullptr;
-    PictureButton* cmdEsci = nullptr;
-
-    // The navigation bar around lblPosizione.
-    PictureButton* cmdPrimo = nullptr;
-    PictureButton* cmdIndietro = nullptr;
-    PictureButton* cmdAvanti = nullptr;
-    PictureButton* cmdUltimo = nullptr;
-
-    PictureButton* impData = nullptr;
-    PictureButton* btnEmail = nullptr;
-    QLabel* panInfo = nullptr;
-    QPushButton* btnFocus = nullptr;
-
-    // Pictures without behaviour.
-    Picture* imgTitolo = nullptr;
-    Picture* imgDescrizione = nullptr;
-    Picture* imgContatto = nullptr;
-    Picture* imgPromemoria = nullptr;
-    Picture* imgFreccia = nullptr;
+    CardControls cardControls() const override;
+    void CaricaScheda(const TSchedaScadenza& card, int cardNumber) override;
+    void setDueDate(const QString& date) override;
 
 public slots:
     void cmdNuovoClick();
@@ -147,10 +100,63 @@ private:
 
     // The field rules, bound to the fields by eventFilter.
     bool fieldKeyPress(Field field, QKeyEvent* event);
+    void openPickerAfterTheKey();
     void fieldLeft(Field field);
     void txtEmailTyping();
 
+    // The card controls.
+    QLineEdit* txtData = nullptr;
+    QComboBox* txtOreApp = nullptr;
+    QComboBox* txtMinutiApp = nullptr;
+    QLabel* lblOra = nullptr;
+    QLineEdit* txtAvviso = nullptr;
+    QLineEdit* txtTipologia = nullptr;
+    QLineEdit* txtCausale = nullptr;
+    QLineEdit* txtDettagli = nullptr;
+    QLineEdit* txtContatto = nullptr;
+    QLineEdit* txtTel = nullptr;
+    QLineEdit* txtCel = nullptr;
+    QLineEdit* txtEmail = nullptr;
+    QLineEdit* txtLuogo = nullptr;
+    QLineEdit* txtImporto = nullptr;
+    QLineEdit* txtNote = nullptr;
+    QCheckBox* chkOttemperata = nullptr;
+    QLabel* lblPosizione = nullptr;
+
+    // The command column, top to bottom.
+    PictureButton* cmdNuovo = nullptr;
+    PictureButton* cmdDuplica = nullptr;
+    PictureButton* cmdSalva = nullptr;
+    PictureButton* cmdTrova = nullptr;
+    PictureButton* cmdAnteprima = nullptr;
+    PictureButton* cmdStampa = nullptr;
+    PictureButton* cmdAssolti = nullptr;
+    PictureButton* cmdDaAssolvere = nullptr;
+    PictureButton* cmdScaduti = nullptr;
+    PictureButton* cmdEsporta = nullptr;
+    PictureButton* cmdGuida = nullptr;
+    PictureButton* cmdEsci = nullptr;
+
+    // The navigation bar around lblPosizione.
+    PictureButton* cmdPrimo = nullptr;
+    PictureButton* cmdIndietro = nullptr;
+    PictureButton* cmdAvanti = nullptr;
+    PictureButton* cmdUltimo = nullptr;
+
+    PictureButton* impData = nullptr;
+    PictureButton* btnEmail = nullptr;
+    QLabel* panInfo = nullptr;
+    QPushButton* btnFocus = nullptr;
+
+    // Pictures without behaviour.
+    Picture* imgTitolo = nullptr;
+    Picture* imgDescrizione = nullptr;
+    Picture* imgContatto = nullptr;
+    Picture* imgPromemoria = nullptr;
+    Picture* imgFreccia = nullptr;
+
     QWidget* m_home = nullptr;
+    bool m_pickerPosted = false;
 };
 
 }  // namespace memora

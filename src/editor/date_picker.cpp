@@ -1,12 +1,12 @@
 #include "editor/date_picker.h"
 
 #include "archive/text_conventions.h"
+#include "current_card/current_card.h"
 #include "platform/platform.h"
 #include "widgets/window_look.h"
 
 #include <QCalendarWidget>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 
 namespace memora {
@@ -16,7 +16,7 @@ const QColor darkBrown(92, 51, 23);
 const QColor lightBlueGrey(214, 224, 234);
 }  // namespace
 
-TfrmCalendario::TfrmCalendario(QWidget* owner, QLineEdit* dateField) : QDialog(owner), m_dateField(dateField)
+TfrmCalendario::TfrmCalendario(QWidget* owner, CurrentCard* card) : QDialog(owner), m_card(card)
 {
     setObjectName(QStringLiteral("TfrmCalendario"));
     setWindowTitle(QStringLiteral(" Importazione data"));
@@ -79,8 +79,8 @@ void TfrmCalendario::btnImportaDataClick()
 {
     if (lblMemory->text() != dateTarget)
         return;
-    if (m_dateField)
-        m_dateField->setText(formatDate(calAppuntamenti->selectedDate()));
+    if (m_card)
+        m_card->setDueDate(formatDate(calAppuntamenti->selectedDate()));
     accept();
 }
 

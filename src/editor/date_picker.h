@@ -3,21 +3,21 @@
 #pragma once
 
 #include <QDialog>
-#include <QPointer>
 
 class QCalendarWidget;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 
 namespace memora {
 
+class CurrentCard;
+
 class TfrmCalendario : public QDialog {
     Q_OBJECT
 public:
-    // owner: the window that opens the picker and owns it. dateField: the
-    // card editor's due date, written by Importa when lblMemory is "data".
-    TfrmCalendario(QWidget* owner, QLineEdit* dateField);
+    // owner: the window that opens the picker and owns it. card: the card
+    // whose due date Importa writes when lblMemory is "data".
+    TfrmCalendario(QWidget* owner, CurrentCard* card);
 
     QLabel* lblCampo001 = nullptr;
     QCalendarWidget* calAppuntamenti = nullptr;
@@ -33,7 +33,7 @@ private:
     void FormCreate();
     void createControls();
 
-    QPointer<QLineEdit> m_dateField;
+    CurrentCard* m_card;
 };
 
 // The text of lblMemory that names the card editor's due date as the target.

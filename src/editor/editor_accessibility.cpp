@@ -3,7 +3,6 @@
 #include "editor/card_editor.h"
 
 #include <QAccessibleWidget>
-#include <QPushButton>
 
 namespace memora {
 
@@ -12,7 +11,7 @@ namespace {
 // The editor's window as Qt presents it, its children without btnFocus.
 class EditorAccessible : public QAccessibleWidget {
 public:
-    explicit EditorAccessible(TfrmArchivio_Scadenze* editor) : QAccessibleWidget(editor), m_editor(editor) {}
+    explicit EditorAccessible(TfrmArchivio_Scadenze* editor) : QAccessibleWidget(editor) {}
 
     int childCount() const override { return int(children().size()); }
 
@@ -34,7 +33,10 @@ public:
     }
 
 private:
-    bool leftOut(const QAccessibleInterface* child) const { return child->object() == m_editor->btnFocus; }
+    static bool leftOut(const QAccessibleInterface* child)
+    {
+        return child->object() && child->object()->objectName() == QLatin1String("btnFocus");
+    }
 
     QList<QAccessibleInterface*> children() const
     {
@@ -44,8 +46,6 @@ private:
                 shown.append(child);
         return shown;
     }
-
-    TfrmArchivio_Scadenze* m_editor;
 };
 
 QAccessibleInterface* editorInterface(const QString&, QObject* object)

@@ -6,8 +6,6 @@
 #include <QMetaObject>
 #include <QWidget>
 
-#include <cassert>
-
 namespace memora {
 
 namespace {
@@ -16,7 +14,8 @@ Platform* installed = nullptr;
 
 Platform& platform()
 {
-    assert(installed);
+    if (!installed)
+        qFatal("No platform is installed");
     return *installed;
 }
 

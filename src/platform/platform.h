@@ -91,13 +91,15 @@ struct Platform {
     std::unique_ptr<Printing> printing;
 };
 
-// The installed platform. REQUIRES: installPlatform was called.
+// The installed platform. REQUIRES: installPlatform was called; the program
+// stops with a message otherwise.
 Platform& platform();
 // Installs a platform; the caller keeps it alive while the program runs.
 void installPlatform(Platform* platform);
 
-// The system's own services.
-std::unique_ptr<Platform> makeSystemPlatform();
+// The system's own services, with printing, which the windows of the report
+// engine provide (makeSystemPrinting in src/print).
+std::unique_ptr<Platform> makeSystemPlatform(std::unique_ptr<Printing> printing);
 
 // Shorthands used throughout the windows.
 QDate today();

@@ -1,9 +1,7 @@
 // The platform of the running program: system clock, real dialogs, the
-// desktop's open verb, Qt Multimedia for the alert and the system's printers.
+// desktop's open verb and Qt Multimedia for the alert. Printing, which needs
+// the report engine's windows, is handed in from above.
 #include "platform/platform.h"
-
-#include "print/preview_window.h"
-#include "print/print_dialog.h"
 
 #include <QAudioOutput>
 #include <QCoreApplication>
@@ -13,7 +11,6 @@
 #include <QFileInfo>
 #include <QMediaPlayer>
 #include <QMessageBox>
-#include <QPrinter>
 
 namespace memora {
 
@@ -92,23 +89,9 @@ private:
     QMediaPlayer m_player;
 };
 
-class SystemPrinting : public Printing {
-public:
-    bool print(QWidget* parent, const ReportDocument& document) override
-    {
-        QPrinter printer(QPrinter::HighResolution);
-        return printThroughDialog(parent, document, printer);
-    }
-    void preview(QWidget* parent, const ReportDocument& document) override
-    {
-        PreviewWindow window(document, parent);
-        memora::platform().modal->run(window);
-    }
-};
-
 }  // namespace
 
-std::unique_ptr<Platform> makeSystemPlatform()
+std::unique_ptr<Platform> makeSystemPlatform(std::unique_ptr<Printing> printing)
 {
     auto platform = std::make_unique<Platform>();
     platform->clock = std::make_unique<SystemClock>();
@@ -117,7 +100,7 @@ std::unique_ptr<Platform> makeSystemPlatform()
     platform->modal = std::make_unique<ExecRunner>();
     platform->desktop = std::make_unique<DesktopServices>();
     platform->sound = std::make_unique<MediaPlayerSound>();
-    platform->printing = std::make_unique<SystemPrinting>();
+    platform->printing = std::move(printing);
     return platform;
 }
 

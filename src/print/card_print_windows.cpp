@@ -1,5 +1,6 @@
 #include "print/card_print_windows.h"
 
+#include "current_card/current_card.h"
 #include "platform/platform.h"
 #include "print/print_artwork.h"
 #include "print/report_layout.h"
@@ -14,8 +15,8 @@ namespace {
 const QColor steelBlue(70, 130, 180);
 }
 
-CardPrintWindow::CardPrintWindow(QWidget* owner, CardSource card, const Texts& texts)
-    : QDialog(owner), m_card(std::move(card))
+CardPrintWindow::CardPrintWindow(QWidget* owner, const CurrentCard* card, const Texts& texts)
+    : QDialog(owner), m_card(card)
 {
     setWindowTitle(texts.caption);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
@@ -57,13 +58,13 @@ void CardPrintWindow::btnStampaClick()
 {
     const QDate day = today();
     ReportTemplate page = cardTemplate();
-    fillCardTemplate(page, m_card ? m_card() : CardControls(), day, platform().clock->now());
+    fillCardTemplate(page, m_card ? m_card->cardControls() : CardControls(), day, platform().clock->now());
     deliver(layoutReport(page, day));
     accept();
 }
 
-TfrmStampaScadenza::TfrmStampaScadenza(QWidget* owner, CardSource card)
-    : CardPrintWindow(owner, std::move(card),
+TfrmStampaScadenza::TfrmStampaScadenza(QWidget* owner, const CurrentCard* card)
+    : CardPrintWindow(owner, card,
                       {QStringLiteral(" Stampa scheda"), QStringLiteral("Stampa"), QStringLiteral("Stampa scheda"),
                        QStringLiteral("Questa operazione provveder\u00e0 a stampare la scheda corrente su carta con i "
                                       "dati immessi dall'utente."),
@@ -76,8 +77,8 @@ TfrmStampaScadenza::TfrmStampaScadenza(QWidget* owner, CardSource card)
 
 void TfrmStampaScadenza::deliver(const ReportDocument& page) { platform().printing->print(this, page); }
 
-TfrmStartup::TfrmStartup(QWidget* owner, CardSource card)
-    : CardPrintWindow(owner, std::move(card),
+TfrmStartup::TfrmStartup(QWidget* owner, const CurrentCard* card)
+    : CardPrintWindow(owner, card,
                       {QStringLiteral(" Anteprima di stampa"), QStringLiteral("Mostra anteprima"),
                        QStringLiteral("Anteprima di stampa"),
                        QStringLiteral("Questa operazione consente di visualizzare in anteprima i dati che appariranno "

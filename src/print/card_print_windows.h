@@ -1,6 +1,6 @@
 // The two windows in front of the card page: TfrmStampaScadenza sends it to
-// the printer, TfrmStartup opens the preview on it. Both read the card when
-// the user confirms, so the page shows the card as it stands, saved or not.
+// the printer, TfrmStartup opens the preview on it. Both read the current card
+// when the user confirms, so the page shows the card as it stands, saved or not.
 #pragma once
 
 #include "print/card_template.h"
@@ -8,16 +8,12 @@
 
 #include <QDialog>
 
-#include <functional>
-
 class QPushButton;
 
 namespace memora {
 
+class CurrentCard;
 struct ReportDocument;
-
-// Reads the card from the card editor's controls.
-using CardSource = std::function<CardControls()>;
 
 // What the two windows share: the look, the two buttons and filling the page.
 class CardPrintWindow : public QDialog {
@@ -41,7 +37,9 @@ protected:
         QString instruction;
         bool magnifier;  // the printer icon with a magnifier, for the preview
     };
-    CardPrintWindow(QWidget* owner, CardSource card, const Texts& texts);
+    // owner is the card editor and card its card; both are empty for the
+    // instances made at start-up, which are never shown.
+    CardPrintWindow(QWidget* owner, const CurrentCard* card, const Texts& texts);
 
     // The last step: the laid-out page to the printer or to the preview.
     virtual void deliver(const ReportDocument& page) = 0;
@@ -50,13 +48,13 @@ private:
     void createPictures(const Texts& texts);
     void createButtons(const QString& confirm);
 
-    CardSource m_card;
+    const CurrentCard* m_card;
 };
 
 class TfrmStampaScadenza : public CardPrintWindow {
     Q_OBJECT
 public:
-    explicit TfrmStampaScadenza(QWidget* owner = nullptr, CardSource card = {});
+    explicit TfrmStampaScadenza(QWidget* owner = nullptr, const CurrentCard* card = nullptr);
 
 protected:
     void deliver(const ReportDocument& page) override;
@@ -65,7 +63,7 @@ protected:
 class TfrmStartup : public CardPrintWindow {
     Q_OBJECT
 public:
-    explicit TfrmStartup(QWidget* owner = nullptr, CardSource card = {});
+    explicit TfrmStartup(QWidget* owner = nullptr, const CurrentCard* card = nullptr);
 
 protected:
     void deliver(const ReportDocument& page) override;

@@ -64,9 +64,7 @@ void addRows(Band& page)
 
 void setBox(ReportTemplate& report, const char* name, const QString& text)
 {
-    TextBox* found = report.findBox(QString::fromLatin1(name));
-    Q_ASSERT(found);
-    found->setText(text);
+    report.box(QString::fromLatin1(name)).setText(text);
 }
 
 }  // namespace

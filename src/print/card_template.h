@@ -3,30 +3,13 @@
 // portrait A4 page.
 #pragma once
 
+#include "current_card/current_card.h"
 #include "print/report_template.h"
 
 #include <QDate>
 #include <QTime>
 
 namespace memora {
-
-// The card as the editor's controls show it, saved or not.
-struct CardControls {
-    QString txtData;
-    QString txtOreApp;
-    QString txtMinutiApp;
-    QString txtTipologia;
-    QString txtCausale;
-    QString txtDettagli;
-    QString txtContatto;
-    QString txtTel;
-    QString txtCel;
-    QString txtEmail;
-    QString txtLuogo;
-    QString txtImporto;
-    QString txtNote;
-    bool chkOttemperata = false;
-};
 
 ReportTemplate cardTemplate();
 

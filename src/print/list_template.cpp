@@ -66,14 +66,11 @@ ReportTemplate listTemplate()
 
 void fillListTemplate(ReportTemplate& report, const QString& title, const QStringList& lines)
 {
-    TextBox* titleBox = report.findBox(QStringLiteral("txtTitolo"));
-    TextBox* linesBox = report.findBox(QStringLiteral("txtRiepilogo"));
-    Band* data = report.findBand(QStringLiteral("MasterData"));
-    Q_ASSERT(titleBox && linesBox && data);
-    titleBox->setText(title);
-    linesBox->lines = lines;
-    linesBox->setHeight(lines.size() * listLineHeight);
-    data->setHeight(linesBox->rect.height() + listBandSpace);
+    report.box(QStringLiteral("txtTitolo")).setText(title);
+    TextBox& linesBox = report.box(QStringLiteral("txtRiepilogo"));
+    linesBox.lines = lines;
+    linesBox.setHeight(lines.size() * listLineHeight);
+    report.band(QStringLiteral("MasterData")).setHeight(linesBox.rect.height() + listBandSpace);
 }
 
 }  // namespace memora

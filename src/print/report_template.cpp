@@ -46,4 +46,20 @@ Band* ReportTemplate::findBand(const QString& name)
     return found == bands.end() ? nullptr : &*found;
 }
 
+TextBox& ReportTemplate::box(const QString& name)
+{
+    TextBox* found = findBox(name);
+    if (!found)
+        qFatal("The report \"%s\" has no text box %s", qUtf8Printable(documentName), qUtf8Printable(name));
+    return *found;
+}
+
+Band& ReportTemplate::band(const QString& name)
+{
+    Band* found = findBand(name);
+    if (!found)
+        qFatal("The report \"%s\" has no band %s", qUtf8Printable(documentName), qUtf8Printable(name));
+    return *found;
+}
+
 }  // namespace memora

@@ -92,6 +92,11 @@ struct ReportTemplate {
     // The box or band of that name, or nullptr.
     TextBox* findBox(const QString& name);
     Band* findBand(const QString& name);
+    // The box or band of that name. REQUIRES: the template has one; a
+    // template filled by a name it lacks is a fault of the program, which
+    // stops with a message naming it.
+    TextBox& box(const QString& name);
+    Band& band(const QString& name);
 };
 
 }  // namespace memora

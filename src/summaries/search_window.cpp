@@ -48,7 +48,6 @@ const std::array<CriterionRow, searchCriteriaCount> criterionRows = {{
 
 const QColor darkCyan(0, 139, 139);
 const QColor panelOutline(140, 150, 170);
-const QString scadenzeTag = QStringLiteral("scadenze");
 
 QLabel* makeLabel(const QString& text, int pointSize, const QColor& colour, QWidget* parent)
 {
@@ -69,8 +68,8 @@ QLabel* makeHiddenLabel(const QString& text, QWidget* parent)
 
 }  // namespace
 
-TfrmTrovaScadenze::TfrmTrovaScadenze(QWidget* owner, CardLoader loadCard)
-    : SummaryWindow(owner, std::move(loadCard), QStringLiteral(" Trova scadenze in archivio"),
+TfrmTrovaScadenze::TfrmTrovaScadenze(QWidget* owner, CurrentCard* card)
+    : SummaryWindow(owner, card, QStringLiteral(" Trova scadenze in archivio"),
                     QStringLiteral("RISULTATI DI RICERCA"), QStringLiteral("Riepilogo scadenze in archivio"))
 {
     setObjectName(QStringLiteral("TfrmTrovaScadenze"));

@@ -18,7 +18,7 @@ class Picture;
 class TfrmTrovaScadenze : public SummaryWindow {
     Q_OBJECT
 public:
-    explicit TfrmTrovaScadenze(QWidget* owner = nullptr, CardLoader loadCard = {});
+    explicit TfrmTrovaScadenze(QWidget* owner = nullptr, CurrentCard* card = nullptr);
 
     QWidget* panAvvio = nullptr;
     QLabel* lblRigo04 = nullptr;
@@ -82,5 +82,9 @@ private:
     std::array<QLineEdit*, 10> m_fields{};
     std::array<Picture*, 10> m_highlights{};
 };
+
+// The text of lblMemory that tells the search it was opened by the card
+// editor, so a chosen result is written into the current card.
+inline const QString scadenzeTag = QStringLiteral("scadenze");
 
 }  // namespace memora

@@ -41,8 +41,8 @@ const StatusSummary assolti{
 
 }  // namespace
 
-StatusSummaryWindow::StatusSummaryWindow(QWidget* owner, CardLoader loadCard, const StatusSummary& summary)
-    : SummaryWindow(owner, std::move(loadCard), summary.caption, summary.banner, summary.printTitle),
+StatusSummaryWindow::StatusSummaryWindow(QWidget* owner, CurrentCard* card, const StatusSummary& summary)
+    : SummaryWindow(owner, card, summary.caption, summary.banner, summary.printTitle),
       m_reads(summary.reads),
       m_belongs(summary.belongs)
 {
@@ -71,20 +71,20 @@ void StatusSummaryWindow::FormShow()
     reportIncompleteScan(this, scan);
 }
 
-TfrmConfermati::TfrmConfermati(QWidget* owner, CardLoader loadCard)
-    : StatusSummaryWindow(owner, std::move(loadCard), confermati)
+TfrmConfermati::TfrmConfermati(QWidget* owner, CurrentCard* card)
+    : StatusSummaryWindow(owner, card, confermati)
 {
     setObjectName(QStringLiteral("TfrmConfermati"));
 }
 
-TfrmScaduti::TfrmScaduti(QWidget* owner, CardLoader loadCard)
-    : StatusSummaryWindow(owner, std::move(loadCard), scaduti)
+TfrmScaduti::TfrmScaduti(QWidget* owner, CurrentCard* card)
+    : StatusSummaryWindow(owner, card, scaduti)
 {
     setObjectName(QStringLiteral("TfrmScaduti"));
 }
 
-TfrmAssolti::TfrmAssolti(QWidget* owner, CardLoader loadCard)
-    : StatusSummaryWindow(owner, std::move(loadCard), assolti)
+TfrmAssolti::TfrmAssolti(QWidget* owner, CurrentCard* card)
+    : StatusSummaryWindow(owner, card, assolti)
 {
     setObjectName(QStringLiteral("TfrmAssolti"));
 }

@@ -3,9 +3,12 @@
 // the table in status_summaries.cpp: caption, banner, card rule, print title.
 #pragma once
 
+#include "archive/card_record.h"
 #include "summaries/summary_window.h"
 
 #include <QDate>
+
+#include <functional>
 
 namespace memora {
 
@@ -20,7 +23,7 @@ struct StatusSummary {
 class StatusSummaryWindow : public SummaryWindow {
     Q_OBJECT
 protected:
-    StatusSummaryWindow(QWidget* owner, CardLoader loadCard, const StatusSummary& summary);
+    StatusSummaryWindow(QWidget* owner, CurrentCard* card, const StatusSummary& summary);
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -34,21 +37,21 @@ private:
 class TfrmConfermati : public StatusSummaryWindow {
     Q_OBJECT
 public:
-    explicit TfrmConfermati(QWidget* owner = nullptr, CardLoader loadCard = {});
+    explicit TfrmConfermati(QWidget* owner = nullptr, CurrentCard* card = nullptr);
 };
 
 // The unfulfilled commitments whose due date has passed.
 class TfrmScaduti : public StatusSummaryWindow {
     Q_OBJECT
 public:
-    explicit TfrmScaduti(QWidget* owner = nullptr, CardLoader loadCard = {});
+    explicit TfrmScaduti(QWidget* owner = nullptr, CurrentCard* card = nullptr);
 };
 
 // The fulfilled commitments.
 class TfrmAssolti : public StatusSummaryWindow {
     Q_OBJECT
 public:
-    explicit TfrmAssolti(QWidget* owner = nullptr, CardLoader loadCard = {});
+    explicit TfrmAssolti(QWidget* owner = nullptr, CurrentCard* card = nullptr);
 };
 
 }  // namespace memora

@@ -1,6 +1,7 @@
 #include "summaries/summary_window.h"
 
 #include "archive/archive_file.h"
+#include "current_card/current_card.h"
 #include "platform/platform.h"
 #include "print/list_report.h"
 #include "summaries/chosen_card.h"
@@ -12,10 +13,10 @@
 
 namespace memora {
 
-SummaryWindow::SummaryWindow(QWidget* owner, CardLoader loadCard, const QString& caption, const QString& banner,
+SummaryWindow::SummaryWindow(QWidget* owner, CurrentCard* card, const QString& caption, const QString& banner,
                              const QString& printTitle)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      m_loadCard(std::move(loadCard)),
+      m_card(card),
       m_printTitle(printTitle)
 {
     setWindowTitle(caption);
@@ -32,10 +33,10 @@ SummaryWindow::SummaryWindow(QWidget* owner, CardLoader loadCard, const QString&
 void SummaryWindow::lstRecordsDblClick()
 {
     const SummaryEntry* entry = panContainer->selectedEntry();
-    if (entry && m_loadCard && mayLoadIntoEditor()) {
+    if (entry && m_card && mayLoadIntoEditor()) {
         try {
             const int number = entry->cardNumber;
-            m_loadCard(readCard(archiveFile(), number), number);
+            m_card->CaricaScheda(readCard(archiveFile(), number), number);
         } catch (const ArchiveError&) {
             // The editor keeps what it held; the window closes all the same.
         }

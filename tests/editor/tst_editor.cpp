@@ -1,6 +1,7 @@
 // The card editor's tests: the field rules without a window, then the
-// editor and its date picker. A test function named on the command line runs
-// in the test class that has it; every other argument goes to each class.
+// editor and its date picker, then the editor as the current card. A test
+// function named on the command line runs in the test class that has it;
+// every other argument goes to each class.
 #include <QApplication>
 #include <QMetaMethod>
 #include <QTest>
@@ -11,6 +12,7 @@
 
 QObject* makeFieldRulesTest();
 QObject* makeCardEditorTest();
+QObject* makeCurrentCardTest();
 
 namespace {
 
@@ -32,6 +34,7 @@ int main(int argc, char* argv[])
     std::vector<std::unique_ptr<QObject>> tests;
     tests.emplace_back(makeFieldRulesTest());
     tests.emplace_back(makeCardEditorTest());
+    tests.emplace_back(makeCurrentCardTest());
     const auto namesFunction = [&](const char* argument) {
         return std::any_of(tests.begin(), tests.end(), [&](const auto& test) { return hasFunction(*test, argument); });
     };

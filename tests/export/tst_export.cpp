@@ -990,7 +990,7 @@ void TestExport::openersShowTheirViews()
         {"btnExcel", {&home, home.btnExcel}},
         {"btnGiorno", {&home, home.btnGiorno}},
         {"btnMese", {&home, home.btnMese}},
-        {"cmdEsporta", {&editor, editor.cmdEsporta}},
+        {"cmdEsporta", {&editor, editor.findChild<PictureButton*>(QStringLiteral("cmdEsporta"))}},
     };
     QString shownClass;
     QStringList shownDates;

@@ -1,15 +1,13 @@
 // The print and preview windows of the card: how they look, what confirming
-// hands on, and that cancelling prints nothing.
-#include "editor/card_editor.h"
+// hands on, and that cancelling prints nothing. The card they print is a
+// fake of the current card.
+#include "fake_current_card.h"
 #include "fake_platform.h"
 #include "print/card_print_windows.h"
 #include "print/report_layout.h"
 #include "print_tests.h"
 #include "report_probe.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -18,11 +16,11 @@ using namespace memora::test;
 
 namespace {
 
-std::unique_ptr<CardPrintWindow> openWindow(bool preview, QWidget* owner, CardSource card)
+std::unique_ptr<CardPrintWindow> openWindow(bool preview, QWidget* owner, const CurrentCard* card)
 {
     if (preview)
-        return std::make_unique<TfrmStartup>(owner, std::move(card));
-    return std::make_unique<TfrmStampaScadenza>(owner, std::move(card));
+        return std::make_unique<TfrmStartup>(owner, card);
+    return std::make_unique<TfrmStampaScadenza>(owner, card);
 }
 
 QStringList pictureTexts(const QWidget& window)
@@ -47,8 +45,6 @@ private slots:
     void confirmingHandsOnTheCardAsItStands();
     void cancellingPrintsNothing_data();
     void cancellingPrintsNothing();
-    void editorPrintsItsUnsavedCard_data();
-    void editorPrintsItsUnsavedCard();
 
 private:
     std::unique_ptr<FakePlatform> m_platform;
@@ -82,7 +78,7 @@ void TestCardPrintWindows::windowAsOpened()
     QFETCH(QString, heading);
     QFETCH(QString, instruction);
     QWidget editor;
-    const auto window = openWindow(preview, &editor, {});
+    const auto window = openWindow(preview, &editor, nullptr);
     QCOMPARE(window->windowTitle(), caption);
     QCOMPARE(window->size(), QSize(364, 287));
     QCOMPARE(window->parentWidget(), &editor);
@@ -105,11 +101,11 @@ void TestCardPrintWindows::confirmingHandsOnTheCardAsItStands()
 {
     QFETCH(bool, preview);
     m_platform->clock.time = QTime(23, 59, 59);
-    CardControls card;
-    card.txtCausale = QStringLiteral("Bollo auto");
-    const auto window = openWindow(preview, nullptr, [&card] { return card; });
+    FakeCurrentCard card;
+    card.controls.txtCausale = QStringLiteral("Bollo auto");
+    const auto window = openWindow(preview, nullptr, &card);
     m_platform->modal.inside = [&](QDialog&) {
-        card.txtCausale = QStringLiteral("Bollo moto");  // changed while the window is open
+        card.controls.txtCausale = QStringLiteral("Bollo moto");  // changed while the window is open
         window->btnStampa->click();
     };
     m_platform->modal.run(*window);
@@ -141,7 +137,8 @@ void TestCardPrintWindows::cancellingPrintsNothing()
     QFETCH(bool, preview);
     QFETCH(bool, inDialog);
     m_platform->printing.confirm = false;
-    const auto window = openWindow(preview, nullptr, [] { return CardControls(); });
+    const FakeCurrentCard card;
+    const auto window = openWindow(preview, nullptr, &card);
     m_platform->modal.inside = [&](QDialog&) { (inDialog ? window->btnStampa : window->btnAnnulla)->click(); };
     m_platform->modal.run(*window);
 
@@ -149,48 +146,6 @@ void TestCardPrintWindows::cancellingPrintsNothing()
     QVERIFY(m_platform->printing.printed.empty());
     QVERIFY(m_platform->printing.previewed.empty());
     QVERIFY(!window->isVisible());  // the window closes either way
-}
-
-void TestCardPrintWindows::editorPrintsItsUnsavedCard_data()
-{
-    QTest::addColumn<bool>("preview");
-    QTest::addColumn<QString>("caption");
-    QTest::newRow("cmdStampa") << false << " Stampa scheda";
-    QTest::newRow("cmdAnteprima") << true << " Anteprima di stampa";
-}
-
-void TestCardPrintWindows::editorPrintsItsUnsavedCard()
-{
-    QFETCH(bool, preview);
-    QFETCH(QString, caption);
-    TSchedaScadenza stored = makeCard(QStringLiteral("12/03/2014"));
-    writeArchive(m_platform->archive(), {stored});
-    const QByteArray archive = readBytes(m_platform->archive());
-    TfrmArchivio_Scadenze editor;
-    editor.CaricaScheda(stored, 1);
-    editor.txtOreApp->setEditText(QStringLiteral("07"));
-    editor.txtMinutiApp->setEditText(QStringLiteral("05"));
-    editor.txtCausale->setText(QStringLiteral(" Bollo [auto] "));
-    editor.txtNote->setText(QStringLiteral("Non salvata"));
-    editor.chkOttemperata->setChecked(true);
-    m_platform->modal.inside = [&](QDialog& dialog) {
-        auto* window = qobject_cast<CardPrintWindow*>(&dialog);
-        QVERIFY(window && window->parentWidget() == &editor);
-        window->btnStampa->click();
-    };
-    (preview ? editor.cmdAnteprima : editor.cmdStampa)->click();
-
-    QCOMPARE(m_platform->modal.shownTitles, QStringList{caption});
-    const auto& delivered = preview ? m_platform->printing.previewed : m_platform->printing.printed;
-    QCOMPARE(delivered.size(), 1u);
-    const ReportPage& page = delivered.front().pages.at(0);
-    QCOMPARE(placedLine(page, QStringLiteral("txtData")).text, QStringLiteral("12/03/2014"));
-    QCOMPARE(placedLine(page, QStringLiteral("txtOra")).text, QStringLiteral("07:05"));
-    QCOMPARE(placedLine(page, QStringLiteral("txtCausale")).text, QStringLiteral("Bollo [auto]"));
-    QCOMPARE(placedLine(page, QStringLiteral("txtContatto")).text, stored.Contatto);
-    QCOMPARE(placedLine(page, QStringLiteral("txtNote")).text, QStringLiteral("Non salvata"));
-    QCOMPARE(placedLine(page, QStringLiteral("txtOttemperata")).text, QStringLiteral("S\u00ec"));
-    QCOMPARE(readBytes(m_platform->archive()), archive);  // printing saves nothing
 }
 
 int runCardPrintWindowTests(int argc, char** argv)

@@ -8,6 +8,7 @@
 #include "fake_platform.h"
 #include "rules/summary_line.h"
 
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -42,6 +43,8 @@ class TestReportLayout : public QObject {
 private slots:
     void boxAndBandFollowTheLines_data();
     void boxAndBandFollowTheLines();
+    void missingNameStopsTheProgram_data();
+    void missingNameStopsTheProgram();
     void listPagination_data();
     void listPagination();
     void dateMarker_data();
@@ -80,6 +83,33 @@ void TestReportLayout::boxAndBandFollowTheLines()
     QCOMPARE(report.findBox(QStringLiteral("txtTitolo"))->text(), QStringLiteral("Riepilogo impegni assolti"));
     QVERIFY(!report.findBox(QStringLiteral("txtAssente")));
     QVERIFY(!report.findBand(QStringLiteral("Assente")));
+}
+
+void TestReportLayout::missingNameStopsTheProgram_data()
+{
+    QTest::addColumn<QStringList>("lookup");  // template, kind, name
+    QTest::addColumn<QString>("message");
+    QTest::newRow("text box of the list report") << QStringList{"list", "box", "txtAssente"}
+                                                 << "The report \"Riepilogo dati\" has no text box txtAssente";
+    QTest::newRow("band of the list report") << QStringList{"list", "band", "Assente"}
+                                             << "The report \"Riepilogo dati\" has no band Assente";
+    QTest::newRow("text box of the card page") << QStringList{"card", "box", "txtOra "}
+                                               << "The report \"Scheda Scadenza\" has no text box txtOra ";
+}
+
+// A template filled by a name it lacks is a fault of the program: in every
+// build it stops there and says which name, rather than write through
+// nothing. Run in a process of its own, which it ends.
+void TestReportLayout::missingNameStopsTheProgram()
+{
+    QFETCH(QStringList, lookup);
+    QFETCH(QString, message);
+    QProcess driver;
+    driver.start(QStringLiteral(LOOKUP_DRIVER), lookup);
+    QVERIFY(driver.waitForFinished(30000));
+    QCOMPARE(driver.exitStatus(), QProcess::CrashExit);
+    const QString said = QString::fromLocal8Bit(driver.readAllStandardError());
+    QVERIFY2(said.contains(message), qPrintable(said));
 }
 
 void TestReportLayout::listPagination_data()

@@ -8,6 +8,7 @@
 #include "app/home_window.h"
 #include "archive/archive_file.h"
 #include "editor/card_editor.h"
+#include "editor_controls.h"
 #include "export/export_grid.h"
 #include "export/export_view.h"
 #include "export/grid_export.h"
@@ -240,25 +241,26 @@ void TestReliability::damagedRecordsInTheEditor()
     const QByteArray archive = damagedArchive();
     writeFile(m_platform->archive(), archive);
     TfrmArchivio_Scadenze editor;
+    const test::EditorControls form(editor);
     editor.show();
 
-    editor.cmdPrimo->click();
-    editor.cmdAvanti->click();
-    QCOMPARE(editor.lblPosizione->text(), QStringLiteral("2"));
-    QCOMPARE(editor.txtCausale->text(), QString());
-    editor.cmdUltimo->click();
-    QCOMPARE(editor.lblPosizione->text(), QStringLiteral("8"));
-    QCOMPARE(editor.txtCausale->text(), ffReason.left(editor.txtCausale->maxLength()));
+    form.cmdPrimo->click();
+    form.cmdAvanti->click();
+    QCOMPARE(form.lblPosizione->text(), QStringLiteral("2"));
+    QCOMPARE(form.txtCausale->text(), QString());
+    form.cmdUltimo->click();
+    QCOMPARE(form.lblPosizione->text(), QStringLiteral("8"));
+    QCOMPARE(form.txtCausale->text(), ffReason.left(form.txtCausale->maxLength()));
     QVERIFY(messages().isEmpty());
 
-    editor.cmdNuovo->click();
-    editor.txtData->setText(QStringLiteral("12/03/2014"));
-    editor.txtTipologia->setText(QStringLiteral("Pagamento"));
-    editor.txtCausale->setText(QStringLiteral("Nuova"));
-    editor.cmdSalva->click();
+    form.cmdNuovo->click();
+    form.txtData->setText(QStringLiteral("12/03/2014"));
+    form.txtTipologia->setText(QStringLiteral("Pagamento"));
+    form.txtCausale->setText(QStringLiteral("Nuova"));
+    form.cmdSalva->click();
     QCOMPARE(messages().size(), 1);
     QCOMPARE(messages().front().first, MessageKind::Information);
-    QCOMPARE(editor.lblPosizione->text(), QStringLiteral("9"));
+    QCOMPARE(form.lblPosizione->text(), QStringLiteral("9"));
     const QByteArray after = readBytes(m_platform->archive());
     QCOMPARE(after.size(), 9 * recordSize);
     QCOMPARE(after.left(8 * recordSize), archive.left(8 * recordSize));
@@ -301,13 +303,14 @@ void TestReliability::programFolderCannotHoldFiles()
         home.close();
     } else if (action == u"save" || action == u"first") {
         TfrmArchivio_Scadenze editor;
+        const test::EditorControls form(editor);
         editor.show();
-        editor.txtData->setText(QStringLiteral("12/03/2014"));
-        editor.txtTipologia->setText(QStringLiteral("Pagamento"));
-        editor.txtCausale->setText(QStringLiteral("Rata"));
-        (action == u"save" ? editor.cmdSalva : editor.cmdPrimo)->click();
-        QCOMPARE(editor.lblPosizione->text(), QString());
-        QCOMPARE(editor.txtCausale->text(), QStringLiteral("Rata"));
+        form.txtData->setText(QStringLiteral("12/03/2014"));
+        form.txtTipologia->setText(QStringLiteral("Pagamento"));
+        form.txtCausale->setText(QStringLiteral("Rata"));
+        (action == u"save" ? form.cmdSalva : form.cmdPrimo)->click();
+        QCOMPARE(form.lblPosizione->text(), QString());
+        QCOMPARE(form.txtCausale->text(), QStringLiteral("Rata"));
         editor.hide();
     } else if (action == u"summary" || action == u"search") {
         QCOMPARE(listedReasons(action == u"summary" ? "TfrmConfermati" : "TfrmTrovaScadenze", {}), QStringList());
@@ -388,7 +391,7 @@ void TestReliability::alertSoundThatIsNoSound()
 {
     QFETCH(QString, stands);
     QFETCH(QByteArray, content);
-    memora::platform().sound = std::move(makeSystemPlatform()->sound);
+    memora::platform().sound = std::move(makeSystemPlatform(nullptr)->sound);
     const QString sound = QDir(m_platform->directory()).filePath(QStringLiteral("Avviso.mp3"));
     if (stands == u"directory")
         QVERIFY(QDir().mkdir(sound));

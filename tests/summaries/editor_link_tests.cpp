@@ -1,7 +1,10 @@
-// The way from the card editor into the summaries and the search, and back:
-// a chosen line's card in the editor, fulfilled and saved, leaves the home list.
+// The whole road with the real card editor, from it into the summaries and
+// the search and back: a chosen line's card in the editor, fulfilled and
+// saved, leaves the home list. The windows themselves are tested against a
+// fake of the current card.
 #include "app/home_window.h"
 #include "editor/card_editor.h"
+#include "editor_controls.h"
 #include "summaries/search_window.h"
 #include "summaries/summary_panel.h"
 #include "widgets/picture.h"
@@ -32,11 +35,7 @@ const QString sharedReason = QString(54, u'r');
 
 PictureButton* editorButton(TfrmArchivio_Scadenze& editor, const QString& name)
 {
-    const std::map<QString, PictureButton*> buttons = {{"cmdDaAssolvere", editor.cmdDaAssolvere},
-                                                       {"cmdScaduti", editor.cmdScaduti},
-                                                       {"cmdAssolti", editor.cmdAssolti},
-                                                       {"cmdTrova", editor.cmdTrova}};
-    return buttons.at(name);
+    return editor.findChild<PictureButton*>(name, Qt::FindDirectChildrenOnly);
 }
 
 }  // namespace
@@ -47,8 +46,6 @@ class TestEditorLink : public QObject {
 private slots:
     void init();
     void cleanup();
-    void buttonsOpenTheirWindows_data();
-    void buttonsOpenTheirWindows();
     void equalLinesLoadTheirOwnCards_data();
     void equalLinesLoadTheirOwnCards();
     void fulfilledCardLeavesTheHomeList_data();
@@ -67,38 +64,6 @@ void TestEditorLink::cleanup()
     QVERIFY(std::none_of(windows.begin(), windows.end(), [](QWidget* w) { return w->isVisible(); }));
 }
 
-void TestEditorLink::buttonsOpenTheirWindows_data()
-{
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("caption");
-    QTest::newRow("Da assolvere") << "cmdDaAssolvere" << " Riepilogo impegni da assolvere";
-    QTest::newRow("Scaduti")      << "cmdScaduti"     << " Riepilogo impegni scaduti e non assolti";
-    QTest::newRow("Assolti")      << "cmdAssolti"     << " Riepilogo impegni assolti";
-    QTest::newRow("Trova")        << "cmdTrova"       << " Trova scadenze in archivio";
-}
-
-// Each button opens a new window owned by the editor; the search knows its opener.
-void TestEditorLink::buttonsOpenTheirWindows()
-{
-    QFETCH(QString, button);
-    TfrmArchivio_Scadenze editor;
-    editor.show();
-    QWidget* owner = nullptr;
-    QString tag;
-    m_platform->modal.inside = [&](QDialog& window) {
-        owner = window.parentWidget();
-        if (auto* search = qobject_cast<TfrmTrovaScadenze*>(&window))
-            tag = search->lblMemory->text();
-    };
-    editorButton(editor, button)->click();
-    QTEST(m_platform->modal.shownTitles.value(0), "caption");
-    QCOMPARE(m_platform->modal.shownTitles.size(), 1);
-    QCOMPARE(owner, &editor);
-    QCOMPARE(tag, button == QLatin1String("cmdTrova") ? QStringLiteral("scadenze") : QString());
-    QVERIFY(editor.findChildren<QDialog*>().isEmpty());  // destroyed once closed
-    editor.hide();
-}
-
 void TestEditorLink::equalLinesLoadTheirOwnCards_data()
 {
     QTest::addColumn<int>("row");
@@ -114,15 +79,16 @@ void TestEditorLink::equalLinesLoadTheirOwnCards()
     writeArchive(m_platform->archive(), {reasonCard("01/01/2014", sharedReason + "AAA"),
                                          reasonCard("01/01/2014", sharedReason + "BBB")});
     TfrmArchivio_Scadenze editor;
+    const test::EditorControls form(editor);
     editor.show();
     m_platform->modal.inside = [row](QDialog& window) {
         SummaryList& list = *static_cast<SummaryWindow&>(window).panContainer->lstRecords;
         list.selectRow(row);
         test::doubleClickLine(list, row);
     };
-    editor.cmdDaAssolvere->click();
-    QTEST(editor.txtCausale->text(), "reason");
-    QTEST(editor.lblPosizione->text(), "number");
+    form.cmdDaAssolvere->click();
+    QTEST(form.txtCausale->text(), "reason");
+    QTEST(form.lblPosizione->text(), "number");
     editor.hide();
 }
 
@@ -141,6 +107,7 @@ void TestEditorLink::fulfilledCardLeavesTheHomeList()
     writeArchive(m_platform->archive(), {reasonCard("01/03/2014", "Rata mutuo"), reasonCard("05/03/2014", "Bollo auto")});
     TfrmAvvio home;
     TfrmArchivio_Scadenze editor;
+    const test::EditorControls form(editor);
     home.setEditor(&editor);
     editor.setHome(&home);
     home.show();
@@ -160,14 +127,14 @@ void TestEditorLink::fulfilledCardLeavesTheHomeList()
     };
     editorButton(editor, button)->click();
     m_platform->modal.inside = nullptr;
-    QCOMPARE(editor.lblPosizione->text(), QStringLiteral("2"));
-    QCOMPARE(editor.txtCausale->text(), QStringLiteral("Bollo auto"));
+    QCOMPARE(form.lblPosizione->text(), QStringLiteral("2"));
+    QCOMPARE(form.txtCausale->text(), QStringLiteral("Bollo auto"));
 
-    editor.chkOttemperata->setChecked(true);
-    editor.cmdSalva->click();
+    form.chkOttemperata->setChecked(true);
+    form.cmdSalva->click();
     QCOMPARE(m_platform->messages.shown.last().text,
              QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio."));
-    editor.cmdEsci->click();
+    form.cmdEsci->click();
     QVERIFY(home.isVisible());
     QCOMPARE(home.lstRecords->model()->rowCount(), 1);
     QVERIFY(home.lstRecords->lines().entries()[0].line.contains(QStringLiteral("Rata mutuo")));

@@ -247,8 +247,8 @@ void TestSearchWindow::readOnlyArchiveSearchedInFull()
 {
     QFETCH(test::Restriction, restriction);
     const test::RestrictedArchive readOnly(m_platform->directory(), restriction);
-    test::EditorRecorder editor;
-    TfrmTrovaScadenze search(nullptr, editor.loader());
+    test::FakeCurrentCard currentCard;
+    TfrmTrovaScadenze search(nullptr, &currentCard);
     search.lblMemory->setText(QStringLiteral("scadenze"));
     test::runModal(*m_platform, search, [&] {
         search.txtTipologia->setText(QStringLiteral("a"));
@@ -259,7 +259,7 @@ void TestSearchWindow::readOnlyArchiveSearchedInFull()
         test::doubleClickLine(*search.panContainer->lstRecords, 1);
     });
     QVERIFY(m_platform->messages.shown.isEmpty());
-    QCOMPARE(editor.numbers, QList<int>{1});
+    QCOMPARE(currentCard.numbers, QList<int>{1});
 }
 
 void TestSearchWindow::doubleClickLoadsOnlyForTheEditor_data()
@@ -276,8 +276,8 @@ void TestSearchWindow::doubleClickLoadsOnlyForTheEditor()
 {
     QFETCH(QString, tag);
     QFETCH(bool, loads);
-    test::EditorRecorder editor;
-    TfrmTrovaScadenze search(nullptr, editor.loader());
+    test::FakeCurrentCard currentCard;
+    TfrmTrovaScadenze search(nullptr, &currentCard);
     search.lblMemory->setText(tag);
     test::runModal(*m_platform, search, [&] {
         search.txtCausale->setText(QStringLiteral("bollo"));
@@ -286,17 +286,17 @@ void TestSearchWindow::doubleClickLoadsOnlyForTheEditor()
         test::doubleClickLine(*search.panContainer->lstRecords, 0);
         QVERIFY(!search.isVisible());
     });
-    QCOMPARE(editor.numbers, loads ? QList<int>{2} : QList<int>{});
+    QCOMPARE(currentCard.numbers, loads ? QList<int>{2} : QList<int>{});
     if (loads)
-        QCOMPARE(editor.cards[0], archiveCards[1]);
+        QCOMPARE(currentCard.cards[0], archiveCards[1]);
 }
 
 // The results are the summaries' list: a double-click on their empty area
 // loads the selected result.
 void TestSearchWindow::doubleClickBelowResultsLoadsTheSelectedOne()
 {
-    test::EditorRecorder editor;
-    TfrmTrovaScadenze search(nullptr, editor.loader());
+    test::FakeCurrentCard currentCard;
+    TfrmTrovaScadenze search(nullptr, &currentCard);
     search.lblMemory->setText(QStringLiteral("scadenze"));
     QList<int> selected;
     test::runModal(*m_platform, search, [&] {
@@ -308,7 +308,7 @@ void TestSearchWindow::doubleClickBelowResultsLoadsTheSelectedOne()
         test::doubleClickLine(*search.panContainer->lstRecords, -1);
         QVERIFY(!search.isVisible());
     });
-    QCOMPARE(editor.numbers, selected);
+    QCOMPARE(currentCard.numbers, selected);
 }
 
 int runSearchWindowTests(int argc, char* argv[])

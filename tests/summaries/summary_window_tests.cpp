@@ -24,13 +24,13 @@ using memora::test::writeArchive;
 
 namespace {
 
-std::unique_ptr<SummaryWindow> makeSummary(const QString& name, CardLoader loader = {})
+std::unique_ptr<SummaryWindow> makeSummary(const QString& name, CurrentCard* card = nullptr)
 {
     if (name == QLatin1String("TfrmConfermati"))
-        return std::make_unique<TfrmConfermati>(nullptr, std::move(loader));
+        return std::make_unique<TfrmConfermati>(nullptr, card);
     if (name == QLatin1String("TfrmScaduti"))
-        return std::make_unique<TfrmScaduti>(nullptr, std::move(loader));
-    return std::make_unique<TfrmAssolti>(nullptr, std::move(loader));
+        return std::make_unique<TfrmScaduti>(nullptr, card);
+    return std::make_unique<TfrmAssolti>(nullptr, card);
 }
 
 TSchedaScadenza reasonCard(const QString& date, const QString& flag, const QString& reason)
@@ -193,8 +193,8 @@ void TestSummaryWindows::doubleClickLoadsItsOwnCard()
     writeArchive(m_platform->archive(), {reasonCard("01/01/2014", "No", sharedReason + "AAA"),
                                          reasonCard("01/01/2014", "No", sharedReason + "BBB"),
                                          reasonCard("05/01/2014", "No", "Bollo")});
-    test::EditorRecorder editor;
-    TfrmConfermati summary(nullptr, editor.loader());
+    test::FakeCurrentCard currentCard;
+    TfrmConfermati summary(nullptr, &currentCard);
     test::runModal(*m_platform, summary, [&] {
         QCOMPARE(test::listedLines(*summary.panContainer)[0], test::listedLines(*summary.panContainer)[1]);
         TSchedaScadenza changed = readCard(m_platform->archive(), card);
@@ -206,22 +206,22 @@ void TestSummaryWindows::doubleClickLoadsItsOwnCard()
         test::doubleClickLine(*summary.panContainer->lstRecords, clickRow);
         QVERIFY(!summary.isVisible());
     });
-    QCOMPARE(editor.numbers, QList<int>{card});
-    QCOMPARE(editor.cards[0], readCard(m_platform->archive(), card));
-    QCOMPARE(editor.cards[0].Note, QStringLiteral("cambiata dopo l'elenco"));
+    QCOMPARE(currentCard.numbers, QList<int>{card});
+    QCOMPARE(currentCard.cards[0], readCard(m_platform->archive(), card));
+    QCOMPARE(currentCard.cards[0].Note, QStringLiteral("cambiata dopo l'elenco"));
 }
 
 void TestSummaryWindows::doubleClickWithoutSelection()
 {
     writeArchive(m_platform->archive(), {reasonCard("01/01/2014", flagFulfilled, "Bollo")});
-    test::EditorRecorder editor;
-    TfrmAssolti summary(nullptr, editor.loader());
+    test::FakeCurrentCard currentCard;
+    TfrmAssolti summary(nullptr, &currentCard);
     test::runModal(*m_platform, summary, [&] {
         QCOMPARE(summary.panContainer->lstRecords->model()->rowCount(), 1);
         test::doubleClickLine(*summary.panContainer->lstRecords, -1);
         QVERIFY(!summary.isVisible());
     });
-    QVERIFY(editor.numbers.isEmpty());
+    QVERIFY(currentCard.numbers.isEmpty());
 }
 
 // A click on the list's empty area leaves the selected line selected, so the
@@ -231,8 +231,8 @@ void TestSummaryWindows::clickBelowLinesKeepsTheSelection()
     writeArchive(m_platform->archive(), {reasonCard("01/01/2014", "No", "Rata"),
                                          reasonCard("02/01/2014", "No", "Bollo"),
                                          reasonCard("03/01/2014", "No", "Affitto")});
-    test::EditorRecorder editor;
-    TfrmConfermati summary(nullptr, editor.loader());
+    test::FakeCurrentCard currentCard;
+    TfrmConfermati summary(nullptr, &currentCard);
     test::runModal(*m_platform, summary, [&] {
         SummaryList& list = *summary.panContainer->lstRecords;
         QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier,
@@ -245,7 +245,7 @@ void TestSummaryWindows::clickBelowLinesKeepsTheSelection()
         test::doubleClickLine(list, -1);
         QVERIFY(!summary.isVisible());
     });
-    QCOMPARE(editor.numbers, QList<int>{3});
+    QCOMPARE(currentCard.numbers, QList<int>{3});
 }
 
 void TestSummaryWindows::readOnlyArchiveListedInFull_data()
@@ -273,8 +273,8 @@ void TestSummaryWindows::readOnlyArchiveListedInFull()
     writeArchive(m_platform->archive(), {reasonCard("10/03/2014", "No", "oggi"), reasonCard("09/03/2014", "No", "ieri"),
                                          reasonCard("09/03/2014", flagFulfilled, "assolta")});
     const test::RestrictedArchive readOnly(m_platform->directory(), restriction);
-    test::EditorRecorder editor;
-    const std::unique_ptr<SummaryWindow> summary = makeSummary(window, editor.loader());
+    test::FakeCurrentCard currentCard;
+    const std::unique_ptr<SummaryWindow> summary = makeSummary(window, &currentCard);
     test::runModal(*m_platform, *summary, [&] {
         QCoreApplication::processEvents();
         QCOMPARE(test::listedCards(*summary->panContainer), cards);
@@ -282,7 +282,7 @@ void TestSummaryWindows::readOnlyArchiveListedInFull()
         test::doubleClickLine(*summary->panContainer->lstRecords, 0);
     });
     QVERIFY(m_platform->messages.shown.isEmpty());
-    QCOMPARE(editor.numbers, QList<int>{cards[0]});
+    QCOMPARE(currentCard.numbers, QList<int>{cards[0]});
 }
 
 void TestSummaryWindows::unreadableArchiveIsReported_data()

@@ -1,7 +1,8 @@
 // Small helpers for the window tests: acting inside a modal window, reading
-// and double-clicking list lines, recording the cards handed to the editor.
+// and double-clicking list lines.
 #pragma once
 
+#include "fake_current_card.h"
 #include "fake_platform.h"
 #include "summaries/summary_window.h"
 
@@ -28,19 +29,6 @@ void clickBelowLines(SummaryList& list);
 // Double-clicks a line, or the empty area below the lines for -1, as a
 // person does: a click, then the double-click.
 void doubleClickLine(SummaryList& list, int row);
-
-// Stands for the card editor: records every card it is given.
-struct EditorRecorder {
-    QList<int> numbers;
-    QList<TSchedaScadenza> cards;
-    CardLoader loader()
-    {
-        return [this](const TSchedaScadenza& card, int number) {
-            cards << card;
-            numbers << number;
-        };
-    }
-};
 
 // The texts a printed list report holds in a text box, every page in order.
 QStringList printedBox(const FakePlatform& platform, const QString& box);
