@@ -14,6 +14,7 @@
 #include <QTableView>
 #include <QTest>
 
+#include <algorithm>
 #include <optional>
 
 using namespace memora;
@@ -63,8 +64,8 @@ void TestHomeWindow::init() { m_platform = std::make_unique<test::FakePlatform>(
 void TestHomeWindow::cleanup()
 {
     m_platform.reset();
-    QVERIFY(QApplication::topLevelWidgets().isEmpty() || std::none_of(QApplication::topLevelWidgets().begin(),
-                QApplication::topLevelWidgets().end(), [](QWidget* w) { return w->isVisible(); }));
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    QVERIFY(std::none_of(windows.begin(), windows.end(), [](QWidget* w) { return w->isVisible(); }));
 }
 
 QStringList TestHomeWindow::listedDates(TfrmAvvio& home) const
