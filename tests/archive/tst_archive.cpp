@@ -5,7 +5,9 @@
 #include "archive/windows1252.h"
 #include "fake_platform.h"
 #include "file_permissions.h"
+#include "test_runner.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -552,5 +554,10 @@ void TestArchive::copiesAppendingAtOnceNeverShareAPlace()
     QCOMPARE(reasons.size(), copies * cardsEach);
 }
 
-QTEST_GUILESS_MAIN(TestArchive)
+int main(int argc, char* argv[])
+{
+    QCoreApplication application(argc, argv);
+    return memora::test::runTests(argc, argv, {memora::test::makeTest<TestArchive>});
+}
+
 #include "tst_archive.moc"

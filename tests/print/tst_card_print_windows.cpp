@@ -193,10 +193,6 @@ void TestCardPrintWindows::editorPrintsItsUnsavedCard()
     QCOMPARE(readBytes(m_platform->archive()), archive);  // printing saves nothing
 }
 
-int runCardPrintWindowTests(int argc, char** argv)
-{
-    TestCardPrintWindows tests;
-    return QTest::qExec(&tests, argc, argv);
-}
+QObject* makeCardPrintWindowTest() { return new TestCardPrintWindows; }
 
 #include "tst_card_print_windows.moc"

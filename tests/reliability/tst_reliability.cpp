@@ -17,6 +17,7 @@
 #include "summaries/search_window.h"
 #include "summaries/status_summaries.h"
 #include "summaries/summary_panel.h"
+#include "test_runner.h"
 #include "widgets/picture.h"
 #include "widgets/summary_list.h"
 #include "window_helpers.h"
@@ -501,5 +502,10 @@ void TestReliability::sharedFolderStress()
     QCOMPARE(found, expected);
 }
 
-QTEST_MAIN(TestReliability)
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    return memora::test::runTests(argc, argv, {memora::test::makeTest<TestReliability>});
+}
+
 #include "tst_reliability.moc"

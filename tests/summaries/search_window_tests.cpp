@@ -311,10 +311,6 @@ void TestSearchWindow::doubleClickBelowResultsLoadsTheSelectedOne()
     QCOMPARE(editor.numbers, selected);
 }
 
-int runSearchWindowTests(int argc, char* argv[])
-{
-    TestSearchWindow tests;
-    return QTest::qExec(&tests, argc, argv);
-}
+QObject* makeSearchWindowTest() { return new TestSearchWindow; }
 
 #include "search_window_tests.moc"

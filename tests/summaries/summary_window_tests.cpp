@@ -326,10 +326,6 @@ void TestSummaryWindows::unreadableArchiveIsReported()
     QCOMPARE(m_platform->messages.shown[0].text, MsgArchivioInaccessibile);
 }
 
-int runSummaryWindowTests(int argc, char* argv[])
-{
-    TestSummaryWindows tests;
-    return QTest::qExec(&tests, argc, argv);
-}
+QObject* makeSummaryWindowTest() { return new TestSummaryWindows; }
 
 #include "summary_window_tests.moc"
