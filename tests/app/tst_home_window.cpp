@@ -377,5 +377,6 @@ void TestHomeWindow::typingInTheCalendarKeepsItsDay()
     home.close();
 }
 
-QTEST_MAIN(TestHomeWindow)
+QObject* makeHomeWindowTest() { return new TestHomeWindow; }
+
 #include "tst_home_window.moc"

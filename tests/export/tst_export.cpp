@@ -1066,5 +1066,6 @@ void TestExport::spreadsheetProgramReadsEveryCell()
     }
 }
 
-QTEST_MAIN(TestExport)
+QObject* makeExportTest() { return new TestExport; }
+
 #include "tst_export.moc"

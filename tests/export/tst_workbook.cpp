@@ -739,5 +739,6 @@ void TestWorkbook::button()
     view->cmdEsci->click();
 }
 
-QTEST_MAIN(TestWorkbook)
+QObject* makeWorkbookTest() { return new TestWorkbook; }
+
 #include "tst_workbook.moc"
