@@ -32,6 +32,7 @@
 #include <QTest>
 
 #include <csignal>
+#include <functional>
 #include <sys/resource.h>
 
 using namespace memora;
@@ -105,6 +106,27 @@ std::unique_ptr<ExportView> makeView(const QString& name)
     return std::make_unique<TfrmExpMensili>(nullptr, day);
 }
 
+// What a user does in one window: makes it, acts in it and checks what it
+// shows.
+using FolderAction = std::function<void()>;
+
+// A new card typed into the editor, then command on it: the card stays in the
+// fields, with no card number.
+FolderAction onNewCard(const std::function<void(TfrmArchivio_Scadenze&)>& command)
+{
+    return [command] {
+        TfrmArchivio_Scadenze editor;
+        editor.show();
+        editor.txtData->setText(QStringLiteral("12/03/2014"));
+        editor.txtTipologia->setText(QStringLiteral("Pagamento"));
+        editor.txtCausale->setText(QStringLiteral("Rata"));
+        command(editor);
+        QCOMPARE(editor.lblPosizione->text(), QString());
+        QCOMPARE(editor.txtCausale->text(), QStringLiteral("Rata"));
+        editor.hide();
+    };
+}
+
 std::unique_ptr<SummaryWindow> makeSummary(const QString& name)
 {
     if (name == u"TfrmConfermati")
@@ -117,6 +139,8 @@ std::unique_ptr<SummaryWindow> makeSummary(const QString& name)
 }
 
 }  // namespace
+
+Q_DECLARE_METATYPE(FolderAction)
 
 class TestReliability : public QObject {
     Q_OBJECT
@@ -269,19 +293,42 @@ void TestReliability::damagedRecordsInTheEditor()
 
 void TestReliability::programFolderCannotHoldFiles_data()
 {
-    QTest::addColumn<QString>("action");
+    QTest::addColumn<FolderAction>("action");
     QTest::addColumn<ShownMessages>("expected");
     const ShownMessages none;
     const ShownMessages editorFailure = {{MessageKind::Error, MsgArchivioInaccessibile}};
     const ShownMessages emptyArchive = {
         {MessageKind::Information, QStringLiteral("L'archivio non contiene nessuna scheda.")}};
-    QTest::newRow("home window: empty list, silence") << "home" << none;
-    QTest::newRow("editor: saving a new card") << "save" << editorFailure;
-    QTest::newRow("editor: first card of an empty archive") << "first" << emptyArchive;
-    QTest::newRow("summary: empty list, silence") << "summary" << none;
-    QTest::newRow("search: empty list, silence") << "search" << none;
-    QTest::newRow("export view: empty grid, silence") << "view" << none;
-    QTest::newRow("export") << "export" << ShownMessages{{MessageKind::Plain, MsgEsportazioneImpossibile}};
+    const FolderAction home = [this] {
+        TfrmAvvio window;
+        window.show();
+        QCOMPARE(window.lstRecords->lines().rowCount(), 0);
+        QCOMPARE(m_platform->sound.plays, 0);
+        window.close();
+    };
+    const auto listed = [this](const char* window) -> FolderAction {
+        return [this, window] { QCOMPARE(listedReasons(window, {}), QStringList()); };
+    };
+    const auto inEmptyView = [this](const std::function<void(ExportView&)>& act) -> FolderAction {
+        return [this, act] {
+            TfrmExpScadenzario view;
+            view.show();
+            QCOMPARE(view.grid().rowCount(), 0);
+            act(view);
+            QVERIFY(m_platform->desktop.opened.isEmpty());
+            view.close();
+        };
+    };
+    QTest::newRow("home window: empty list, silence") << home << none;
+    QTest::newRow("editor: saving a new card")
+        << onNewCard([](TfrmArchivio_Scadenze& editor) { editor.cmdSalva->click(); }) << editorFailure;
+    QTest::newRow("editor: first card of an empty archive")
+        << onNewCard([](TfrmArchivio_Scadenze& editor) { editor.cmdPrimo->click(); }) << emptyArchive;
+    QTest::newRow("summary: empty list, silence") << listed("TfrmConfermati") << none;
+    QTest::newRow("search: empty list, silence") << listed("TfrmTrovaScadenze") << none;
+    QTest::newRow("export view: empty grid, silence") << inEmptyView([](ExportView&) {}) << none;
+    QTest::newRow("export") << inEmptyView([](ExportView& view) { view.cmdEsporta->click(); })
+                            << ShownMessages{{MessageKind::Plain, MsgEsportazioneImpossibile}};
 }
 
 // The program runs from a folder that cannot exist (its parent is a file):
@@ -289,38 +336,14 @@ void TestReliability::programFolderCannotHoldFiles_data()
 // ends in its message, and nothing is made.
 void TestReliability::programFolderCannotHoldFiles()
 {
-    QFETCH(QString, action);
+    QFETCH(FolderAction, action);
     const QString blocker = QDir(m_platform->directory()).filePath(QStringLiteral("un_file"));
     writeFile(blocker, "resta");
     memora::platform().directory = std::make_unique<UnusableDirectory>(blocker + QStringLiteral("/memora"));
 
-    if (action == u"home") {
-        TfrmAvvio home;
-        home.show();
-        QCOMPARE(home.lstRecords->lines().rowCount(), 0);
-        QCOMPARE(m_platform->sound.plays, 0);
-        home.close();
-    } else if (action == u"save" || action == u"first") {
-        TfrmArchivio_Scadenze editor;
-        editor.show();
-        editor.txtData->setText(QStringLiteral("12/03/2014"));
-        editor.txtTipologia->setText(QStringLiteral("Pagamento"));
-        editor.txtCausale->setText(QStringLiteral("Rata"));
-        (action == u"save" ? editor.cmdSalva : editor.cmdPrimo)->click();
-        QCOMPARE(editor.lblPosizione->text(), QString());
-        QCOMPARE(editor.txtCausale->text(), QStringLiteral("Rata"));
-        editor.hide();
-    } else if (action == u"summary" || action == u"search") {
-        QCOMPARE(listedReasons(action == u"summary" ? "TfrmConfermati" : "TfrmTrovaScadenze", {}), QStringList());
-    } else {
-        TfrmExpScadenzario view;
-        view.show();
-        QCOMPARE(view.grid().rowCount(), 0);
-        if (action == u"export")
-            view.cmdEsporta->click();
-        QVERIFY(m_platform->desktop.opened.isEmpty());
-        view.close();
-    }
+    action();
+    if (QTest::currentTestFailed())
+        return;
     QTEST(messages(), "expected");
     QVERIFY(QFileInfo(blocker).isFile());
     QCOMPARE(readBytes(blocker), QByteArray("resta"));
