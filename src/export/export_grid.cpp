@@ -126,13 +126,21 @@ QStringView ExportGridModel::sheetCell(int row, int column) const
     return m_rows[std::size_t(row)].text(column);
 }
 
+// Views ask about the root index too, and it is no cell: the answer is
+// nothing, quietly. A valid index of another model or beyond the rows is a
+// caller's error, which checkIndex reports.
+bool ExportGridModel::holds(const QModelIndex& index) const
+{
+    return index.isValid() && checkIndex(index, CheckIndexOption::IndexIsValid);
+}
+
 int ExportGridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(m_rows.size()); }
 
 int ExportGridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : m_columns; }
 
 QVariant ExportGridModel::data(const QModelIndex& index, int role) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+    if (!holds(index))
         return {};
     if (role == Qt::DisplayRole || role == Qt::EditRole || role == Qt::AccessibleTextRole)
         return text(index.row(), index.column());
@@ -150,7 +158,7 @@ bool ExportGridModel::setData(const QModelIndex& index, const QVariant& value, i
 
 Qt::ItemFlags ExportGridModel::flags(const QModelIndex& index) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+    if (!holds(index))
         return Qt::NoItemFlags;
     const Qt::ItemFlags readable = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
     const bool editable = std::find(m_editable.begin(), m_editable.end(), index.column()) != m_editable.end();

@@ -4,6 +4,7 @@
 #include "fake_platform.h"
 #include "file_permissions.h"
 #include "list_limit.h"
+#include "model_tester.h"
 #include "widgets/picture.h"
 #include "widgets/summary_list.h"
 
@@ -202,6 +203,7 @@ void TestHomeWindow::showingAgainRebuilds()
     installSound();
     writeArchive(m_platform->archive(), {makeCard("05/03/2014")});
     TfrmAvvio home;
+    const test::ModelTester tester(home.lstRecords->model());
     home.show();
     QCOMPARE(m_platform->sound.plays, 1);
     home.hide();
@@ -216,6 +218,7 @@ void TestHomeWindow::emptyingTheListOnNewShowing()
     installSound();
     writeArchive(m_platform->archive(), {makeCard("09/03/2014")});
     TfrmAvvio home;
+    const test::ModelTester tester(home.lstRecords->model());
     home.show();
     QVERIFY(presentState(home));
     home.hide();

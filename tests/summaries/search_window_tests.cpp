@@ -7,6 +7,7 @@
 #include "widgets/picture.h"
 #include "widgets/summary_list.h"
 #include "file_permissions.h"
+#include "model_tester.h"
 #include "window_helpers.h"
 
 #include <QApplication>
@@ -171,6 +172,7 @@ void TestSearchWindow::search()
     QFETCH(QString, data);
     QFETCH(QList<int>, cards);
     TfrmTrovaScadenze search;
+    const test::ModelTester tester(search.panContainer->lstRecords->model());
     test::runModal(*m_platform, search, [&] {
         search.txtTipologia->setText(tipologia);
         search.txtCausale->setText(causale);
