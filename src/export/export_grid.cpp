@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <new>
 #include <numeric>
 #include <optional>
 
@@ -177,7 +176,7 @@ ScanResult loadWholeArchive(ExportGridModel& grid, const QString& path)
     GridRows rows;
     std::size_t count = 0;
     const CardFilter everyCard{{}, [](const TSchedaScadenza&) { return true; }};
-    const ScanResult result = runScan([&] {
+    const ScanResult read = runScan([&] {
         ArchiveFile archive(path, ArchiveAccess::Read);
         count = std::size_t(archive.recordCount());
         rows.reserve(count);
@@ -185,14 +184,12 @@ ScanResult loadWholeArchive(ExportGridModel& grid, const QString& path)
             rows.append(card, number, number);
         });
     });
-    try {
+    const ScanResult blanks = runScan([&] {
         while (rows.size() < count)
             rows.appendBlank();
-    } catch (const std::bad_alloc&) {
-        // The grid holds what it can.
-    }
+    });
     grid.setRows(std::move(rows));
-    return result;
+    return {read.complete && blanks.complete};
 }
 
 ScanResult loadFilteredCards(ExportGridModel& grid, const QString& path, const CardFilter& filter)

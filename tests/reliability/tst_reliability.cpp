@@ -12,6 +12,7 @@
 #include "export/export_view.h"
 #include "export/grid_export.h"
 #include "fake_platform.h"
+#include "file_size_limit.h"
 #include "list_limit.h"
 #include "stress_card.h"
 #include "summaries/search_window.h"
@@ -31,9 +32,7 @@
 #include <QSet>
 #include <QTest>
 
-#include <csignal>
 #include <functional>
-#include <sys/resource.h>
 
 using namespace memora;
 using memora::test::makeCard;
@@ -127,20 +126,24 @@ FolderAction onNewCard(const std::function<void(TfrmArchivio_Scadenze&)>& comman
     };
 }
 
-std::unique_ptr<SummaryWindow> makeSummary(const QString& name)
+std::unique_ptr<SummaryWindow> makeSummary(const QString& name, CardLoader loader = {})
 {
     if (name == u"TfrmConfermati")
-        return std::make_unique<TfrmConfermati>();
+        return std::make_unique<TfrmConfermati>(nullptr, std::move(loader));
     if (name == u"TfrmScaduti")
-        return std::make_unique<TfrmScaduti>();
+        return std::make_unique<TfrmScaduti>(nullptr, std::move(loader));
     if (name == u"TfrmAssolti")
-        return std::make_unique<TfrmAssolti>();
-    return std::make_unique<TfrmTrovaScadenze>();
+        return std::make_unique<TfrmAssolti>(nullptr, std::move(loader));
+    return std::make_unique<TfrmTrovaScadenze>(nullptr, std::move(loader));
 }
+
+// Something done to the archive at path behind the program's back.
+using ArchiveChange = std::function<void(const QString& path)>;
 
 }  // namespace
 
 Q_DECLARE_METATYPE(FolderAction)
+Q_DECLARE_METATYPE(ArchiveChange)
 
 class TestReliability : public QObject {
     Q_OBJECT
@@ -154,6 +157,8 @@ private slots:
     void damagedRecordsInTheEditor();
     void programFolderCannotHoldFiles_data();
     void programFolderCannotHoldFiles();
+    void chosenCardThatCannotBeReadIsReported_data();
+    void chosenCardThatCannotBeReadIsReported();
     void hugeSparseArchive_data();
     void hugeSparseArchive();
     void alertSoundThatIsNoSound_data();
@@ -349,6 +354,48 @@ void TestReliability::programFolderCannotHoldFiles()
     QCOMPARE(readBytes(blocker), QByteArray("resta"));
 }
 
+void TestReliability::chosenCardThatCannotBeReadIsReported_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<ArchiveChange>("change");
+    const ArchiveChange emptied = [](const QString& path) { QVERIFY(QFile::resize(path, 0)); };
+    const ArchiveChange replacedByFolder = [](const QString& path) {
+        QVERIFY(QFile::remove(path));
+        QVERIFY(QDir().mkdir(path));
+    };
+    for (const char* window : {"TfrmConfermati", "TfrmScaduti", "TfrmAssolti", "TfrmTrovaScadenze"}) {
+        QTest::addRow("%s, the archive emptied", window) << window << emptied;
+        QTest::addRow("%s, a directory in the archive's place", window) << window << replacedByFolder;
+    }
+}
+
+// The listed card can no longer be read when its line is chosen (another
+// copy of the program, or the user, changed the file meanwhile): the user is
+// told, nothing reaches the editor, and the window closes as always.
+void TestReliability::chosenCardThatCannotBeReadIsReported()
+{
+    QFETCH(QString, window);
+    QFETCH(ArchiveChange, change);
+    writeArchive(m_platform->archive(), {makeCard("05/03/2014", "0", flagPending, "Rata mutuo"),
+                                         makeCard("01/03/2014", "0", flagFulfilled, "Bollo auto")});
+    test::EditorRecorder editor;
+    const std::unique_ptr<SummaryWindow> summary = makeSummary(window, editor.loader());
+    test::runModal(*m_platform, *summary, [&] {
+        if (auto* search = qobject_cast<TfrmTrovaScadenze*>(summary.get())) {
+            search->lblMemory->setText(QStringLiteral("scadenze"));
+            search->btnCercaClick();
+        }
+        QCoreApplication::processEvents();
+        QVERIFY(summary->panContainer->lstRecords->model()->rowCount() > 0);
+        change(m_platform->archive());
+        summary->panContainer->lstRecords->selectRow(0);
+        test::doubleClickLine(*summary->panContainer->lstRecords, 0);
+        QVERIFY(!summary->isVisible());
+    });
+    QCOMPARE(messages(), ShownMessages({{MessageKind::Plain, MsgArchivioInaccessibile}}));
+    QVERIFY(editor.numbers.isEmpty());
+}
+
 void TestReliability::hugeSparseArchive_data()
 {
     QTest::addColumn<QString>("window");
@@ -444,15 +491,11 @@ void TestReliability::exportFailingPartWay()
     view.show();
     QCOMPARE(view.grid().rowCount(), 300);
 
-    rlimit saved{};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limited = saved;
-    limited.rlim_cur = 10000;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
-    view.cmdEsporta->click();
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
+    {
+        const test::FileSizeLimit limit(10000);
+        QVERIFY(limit.applied());
+        view.cmdEsporta->click();
+    }
 
     QCOMPARE(messages(), ShownMessages({{MessageKind::Plain, MsgEsportazioneImpossibile}}));
     QCOMPARE(m_platform->messages.questions, QStringList(MsgEsportaAdesso));
