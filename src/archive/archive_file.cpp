@@ -74,6 +74,15 @@ int openRetrying(const QByteArray& name, int flags)
     return fd;
 }
 
+bool truncateRetrying(int fd, off_t size)
+{
+    int result;
+    do {
+        result = ftruncate(fd, size);
+    } while (result == -1 && errno == EINTR);
+    return result == 0;
+}
+
 // Whole records in a file of this size, counted only as far as cards can be
 // numbered.
 int numberedRecords(off_t bytes) { return int(std::min<off_t>(bytes / recordSize, archiveCardsMax)); }
@@ -196,10 +205,13 @@ void ArchiveFile::writeAt(int index, const QByteArray& bytes)
     } while (written == -1 && errno == EINTR);
     if (written != recordSize) {
         // A short append (a full disk) leaves part of a record after the last
-        // card: cut it off, so no partial card stays behind. An overwrite
-        // never shortens the file.
-        if (written > 0 && start >= recordsInFile() * recordSize)
-            (void)ftruncate(m_fd, start);
+        // card: it is cut off again. Where the file will not shrink, the part
+        // stays as a trailing fragment, which is no card (no scan reads it,
+        // and the next append writes over it), and the error says so. An
+        // overwrite never shortens the file.
+        if (written > 0 && start >= recordsInFile() * recordSize && !truncateRetrying(m_fd, start))
+            throw ArchiveError("cannot write the whole record, nor cut off the part written: "
+                               "it stays after the last card");
         throw ArchiveError("cannot write the whole record");
     }
     m_bufferCount = 0;  // what was read ahead may be stale now

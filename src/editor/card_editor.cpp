@@ -360,10 +360,7 @@ bool TfrmArchivio_Scadenze::requiredFieldsPresent()
     return true;
 }
 
-void TfrmArchivio_Scadenze::showArchiveFailure()
-{
-    platform().messages->show(this, MessageKind::Error, MsgArchivioInaccessibile);
-}
+void TfrmArchivio_Scadenze::showArchiveFailure() { reportArchiveFailure(this, MessageKind::Error); }
 
 void TfrmArchivio_Scadenze::holdFieldsToRules()
 {

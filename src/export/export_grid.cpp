@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <new>
 #include <numeric>
 #include <optional>
 
@@ -126,13 +125,21 @@ QStringView ExportGridModel::sheetCell(int row, int column) const
     return m_rows[std::size_t(row)].text(column);
 }
 
+// Views ask about the root index too, and it is no cell: the answer is
+// nothing, quietly. A valid index of another model or beyond the rows is a
+// caller's error, which checkIndex reports.
+bool ExportGridModel::holds(const QModelIndex& index) const
+{
+    return index.isValid() && checkIndex(index, CheckIndexOption::IndexIsValid);
+}
+
 int ExportGridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(m_rows.size()); }
 
 int ExportGridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : m_columns; }
 
 QVariant ExportGridModel::data(const QModelIndex& index, int role) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+    if (!holds(index))
         return {};
     if (role == Qt::DisplayRole || role == Qt::EditRole || role == Qt::AccessibleTextRole)
         return text(index.row(), index.column());
@@ -150,7 +157,7 @@ bool ExportGridModel::setData(const QModelIndex& index, const QVariant& value, i
 
 Qt::ItemFlags ExportGridModel::flags(const QModelIndex& index) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+    if (!holds(index))
         return Qt::NoItemFlags;
     const Qt::ItemFlags readable = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
     const bool editable = std::find(m_editable.begin(), m_editable.end(), index.column()) != m_editable.end();
@@ -169,7 +176,7 @@ ScanResult loadWholeArchive(ExportGridModel& grid, const QString& path)
     GridRows rows;
     std::size_t count = 0;
     const CardFilter everyCard{{}, [](const TSchedaScadenza&) { return true; }};
-    const ScanResult result = runScan([&] {
+    const ScanResult read = runScan([&] {
         ArchiveFile archive(path, ArchiveAccess::Read);
         count = std::size_t(archive.recordCount());
         rows.reserve(count);
@@ -177,14 +184,12 @@ ScanResult loadWholeArchive(ExportGridModel& grid, const QString& path)
             rows.append(card, number, number);
         });
     });
-    try {
+    const ScanResult blanks = runScan([&] {
         while (rows.size() < count)
             rows.appendBlank();
-    } catch (const std::bad_alloc&) {
-        // The grid holds what it can.
-    }
+    });
     grid.setRows(std::move(rows));
-    return result;
+    return {read.complete && blanks.complete};
 }
 
 ScanResult loadFilteredCards(ExportGridModel& grid, const QString& path, const CardFilter& filter)

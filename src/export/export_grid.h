@@ -112,6 +112,9 @@ public:
     QStringView sheetCell(int row, int column) const override;
 
 private:
+    // Whether index is one of the grid's cells.
+    bool holds(const QModelIndex& index) const;
+
     int m_columns;
     std::vector<int> m_editable;
     GridRows m_rows;

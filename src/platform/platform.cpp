@@ -27,13 +27,17 @@ QString programDirectory() { return platform().directory->path(); }
 
 QString archiveFile() { return archivePath(programDirectory()); }
 
+void reportArchiveFailure(QWidget* window, MessageKind kind)
+{
+    platform().messages->show(window, kind, MsgArchivioInaccessibile);
+}
+
 void reportIncompleteScan(QWidget* window, const ScanResult& result)
 {
     if (result.complete)
         return;
     QMetaObject::invokeMethod(
-        window, [window] { platform().messages->show(window, MessageKind::Plain, MsgArchivioInaccessibile); },
-        Qt::QueuedConnection);
+        window, [window] { reportArchiveFailure(window, MessageKind::Plain); }, Qt::QueuedConnection);
 }
 
 }  // namespace memora

@@ -108,12 +108,18 @@ QString archiveFile();
 
 struct ScanResult;
 
-// The one way a list window tells the user that its list is not the whole
-// archive (the archive could not be read to its end, or the list could not
-// hold every card): when result is incomplete, MsgArchivioInaccessibile in a
-// plain message box. The message is posted to window's event queue, so it
-// comes once the window is on screen, over what it lists, even when the list
-// was loaded while the window was being shown.
+// The one way a window tells the user that it could not open, read or write
+// the archive: MsgArchivioInaccessibile at once, in a message box of kind. The
+// card editor shows it as an error; the list windows, the search and the
+// choice of a line in a summary or search in a plain box.
+void reportArchiveFailure(QWidget* window, MessageKind kind);
+
+// How a list window reports its scan: when result is incomplete (the archive
+// could not be read to its end, or the list could not hold every card), it
+// reports the archive failure in a plain box and changes nothing of what the
+// window shows. The message is posted to window's event queue, so it comes
+// once the window is on screen, over what it lists, even when the list was
+// loaded while the window was being shown.
 void reportIncompleteScan(QWidget* window, const ScanResult& result);
 
 }  // namespace memora

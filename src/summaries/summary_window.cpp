@@ -39,6 +39,7 @@ void SummaryWindow::lstRecordsDblClick()
             m_card->CaricaScheda(readCard(archiveFile(), number), number);
         } catch (const ArchiveError&) {
             // The editor keeps what it held; the window closes all the same.
+            reportArchiveFailure(this, MessageKind::Plain);
         }
     }
     close();

@@ -4,6 +4,7 @@
 #include "fake_platform.h"
 #include "file_permissions.h"
 #include "list_limit.h"
+#include "model_tester.h"
 #include "widgets/picture.h"
 #include "widgets/summary_list.h"
 
@@ -14,6 +15,7 @@
 #include <QTableView>
 #include <QTest>
 
+#include <algorithm>
 #include <optional>
 
 using namespace memora;
@@ -63,8 +65,8 @@ void TestHomeWindow::init() { m_platform = std::make_unique<test::FakePlatform>(
 void TestHomeWindow::cleanup()
 {
     m_platform.reset();
-    QVERIFY(QApplication::topLevelWidgets().isEmpty() || std::none_of(QApplication::topLevelWidgets().begin(),
-                QApplication::topLevelWidgets().end(), [](QWidget* w) { return w->isVisible(); }));
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    QVERIFY(std::none_of(windows.begin(), windows.end(), [](QWidget* w) { return w->isVisible(); }));
 }
 
 QStringList TestHomeWindow::listedDates(TfrmAvvio& home) const
@@ -201,6 +203,7 @@ void TestHomeWindow::showingAgainRebuilds()
     installSound();
     writeArchive(m_platform->archive(), {makeCard("05/03/2014")});
     TfrmAvvio home;
+    const test::ModelTester tester(home.lstRecords->model());
     home.show();
     QCOMPARE(m_platform->sound.plays, 1);
     home.hide();
@@ -215,6 +218,7 @@ void TestHomeWindow::emptyingTheListOnNewShowing()
     installSound();
     writeArchive(m_platform->archive(), {makeCard("09/03/2014")});
     TfrmAvvio home;
+    const test::ModelTester tester(home.lstRecords->model());
     home.show();
     QVERIFY(presentState(home));
     home.hide();
@@ -376,5 +380,6 @@ void TestHomeWindow::typingInTheCalendarKeepsItsDay()
     home.close();
 }
 
-QTEST_MAIN(TestHomeWindow)
+QObject* makeHomeWindowTest() { return new TestHomeWindow; }
+
 #include "tst_home_window.moc"

@@ -5,7 +5,10 @@
 #include "archive/windows1252.h"
 #include "fake_platform.h"
 #include "file_permissions.h"
+#include "file_size_limit.h"
+#include "test_runner.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -14,6 +17,7 @@
 #include <QTest>
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <unistd.h>
 
 #include <limits>
@@ -61,6 +65,7 @@ private slots:
     void unreadableFileFails_data();
     void unreadableFileFails();
     void truncatedRecordFailsTheRead();
+    void partOfAShortAppendThatStaysIsReported();
     void recordsBeyondTheLastCardNumber();
     void holeOfASparseFileIsSkipped();
     void copiesAppendingAtOnceNeverShareAPlace();
@@ -461,6 +466,39 @@ void TestArchive::truncatedRecordFailsTheRead()
     QCOMPARE(archive.readNext().Data, QStringLiteral("01/01/2014"));
 }
 
+// The disk fills while a card is appended and the part written cannot be cut
+// off again: the archive is a file that may grow but not shrink (a memory file
+// sealed against shrinking, reached through its name in /proc). The error
+// says that part stays; it is no card, and the next append writes over it.
+void TestArchive::partOfAShortAppendThatStaysIsReported()
+{
+    const int fd = memfd_create("archive", MFD_CLOEXEC | MFD_ALLOW_SEALING);
+    QVERIFY(fd != -1);
+    const QByteArray cards = encodeRecord(makeCard("01/01/2014")) + encodeRecord(makeCard("02/01/2014"));
+    QCOMPARE(::write(fd, cards.constData(), std::size_t(cards.size())), ssize_t(cards.size()));
+    QCOMPARE(fcntl(fd, F_ADD_SEALS, F_SEAL_SHRINK), 0);
+    QTemporaryDir folder;
+    const QString archive = archivePath(folder.path());
+    QCOMPARE(symlink(qPrintable(QStringLiteral("/proc/self/fd/%1").arg(fd)), qPrintable(archive)), 0);
+    QString error;
+    {
+        const test::FileSizeLimit limit(rlim_t(cards.size()) + 100);
+        QVERIFY(limit.applied());
+        try {
+            ArchiveFile(archive, ArchiveAccess::ReadWrite).append(makeCard("03/01/2014"));
+        } catch (const ArchiveError& failure) {
+            error = QString::fromUtf8(failure.what());
+        }
+    }
+    QCOMPARE(error, QStringLiteral("cannot write the whole record, nor cut off the part written: "
+                                   "it stays after the last card"));
+    QCOMPARE(readBytes(archive), cards + encodeRecord(makeCard("03/01/2014")).left(100));
+    QCOMPARE(ArchiveFile(archive, ArchiveAccess::Read).recordCount(), 2);
+    QCOMPARE(ArchiveFile(archive, ArchiveAccess::ReadWrite).append(makeCard("04/01/2014")), 3);
+    QCOMPARE(readBytes(archive), cards + encodeRecord(makeCard("04/01/2014")));
+    ::close(fd);
+}
+
 // A sparse file holding more records than card numbers exist (about 2.7 TB):
 // the count stops at the largest number, the last numbered card reads with
 // that number, and nothing is read or appended beyond it.
@@ -552,5 +590,10 @@ void TestArchive::copiesAppendingAtOnceNeverShareAPlace()
     QCOMPARE(reasons.size(), copies * cardsEach);
 }
 
-QTEST_GUILESS_MAIN(TestArchive)
+int main(int argc, char* argv[])
+{
+    QCoreApplication application(argc, argv);
+    return memora::test::runTests(argc, argv, {memora::test::makeTest<TestArchive>});
+}
+
 #include "tst_archive.moc"

@@ -27,7 +27,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <ctime>
 #include <numeric>
 
 using namespace memora;
@@ -698,14 +697,6 @@ void TestCalendar::calendarProgramImportsTwice()
     QVERIFY2(event.contains("TRIGGER:-P3D"), event.constData());
 }
 
-int main(int argc, char** argv)
-{
-    // Every time in these tests is a time of Rome, as on the machine of a user in Italy.
-    qputenv("TZ", "Europe/Rome");
-    tzset();
-    QApplication application(argc, argv);
-    TestCalendar test;
-    return QTest::qExec(&test, argc, argv);
-}
+QObject* makeCalendarTest() { return new TestCalendar; }
 
 #include "tst_calendar.moc"

@@ -12,6 +12,7 @@
 #include "fake_platform.h"
 #include "file_permissions.h"
 #include "list_limit.h"
+#include "model_tester.h"
 #include "info/help_topics.h"
 #include "info/help_window.h"
 #include "widgets/picture.h"
@@ -582,6 +583,7 @@ void TestExport::loading()
     QFETCH(QStringList, keys);
     writeArchive(m_platform->archive(), cards);
     auto view = makeView(kind, day);
+    const test::ModelTester tester(&view->grid());
     QCOMPARE(view->grid().rowCount(), 0);  // nothing is read before the window shows
     view->show();
     QCOMPARE(columnTexts(*view, colNum), numbers);
@@ -708,6 +710,7 @@ void TestExport::ordering()
     QFETCH(QStringList, texts);
     QFETCH(QStringList, ordered);
     ExportGridModel grid(15, {});
+    const test::ModelTester tester(&grid);
     GridRows rows;
     for (const QString& text : texts) {
         rows.appendBlank();
@@ -800,6 +803,7 @@ void TestExport::editableColumns()
     QFETCH(QList<int>, editable);
     writeArchive(m_platform->archive(), {cardAt("10/03/2014", "09", "30")});
     auto view = makeView(kind, QDate(2014, 3, 10));
+    const test::ModelTester tester(&view->grid());
     view->show();
     QCOMPARE(view->grid().rowCount(), 1);
     QList<int> typed;
@@ -1066,5 +1070,6 @@ void TestExport::spreadsheetProgramReadsEveryCell()
     }
 }
 
-QTEST_MAIN(TestExport)
+QObject* makeExportTest() { return new TestExport; }
+
 #include "tst_export.moc"

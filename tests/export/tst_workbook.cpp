@@ -7,6 +7,7 @@
 #include "export/grid_export.h"
 #include "export/workbook_file.h"
 #include "fake_platform.h"
+#include "file_size_limit.h"
 #include "widgets/picture.h"
 
 #include <QDir>
@@ -22,10 +23,6 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <sys/resource.h>
-
-#include <csignal>
 
 using namespace memora;
 using memora::test::makeCard;
@@ -130,32 +127,6 @@ QStringList headerRow(int columns)
         cells << QStringLiteral("text ") + QLatin1String(sheetColumns[column].header);
     return cells;
 }
-
-// Lowers the largest file this process may write, as a disk without room
-// does to a writer, until it goes out of scope. Writing past it fails with
-// an error instead of the signal, which is ignored meanwhile.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        rlimit lowered = m_saved;
-        lowered.rlim_cur = bytes;
-        m_applied = setrlimit(RLIMIT_FSIZE, &lowered) == 0;
-        m_handler = std::signal(SIGXFSZ, SIG_IGN);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_handler);
-    }
-    bool applied() const { return m_applied; }
-
-private:
-    rlimit m_saved {};
-    bool m_applied = false;
-    void (*m_handler)(int) = nullptr;
-};
 
 QStringList filesIn(const QString& folder)
 {
@@ -513,7 +484,7 @@ void TestWorkbook::failureLeavesNothingBehind()
     const SpreadsheetSheet sheet = {QString(), QStringLiteral("Scadenze del giorno"), 14};
     bool written = true;
     if (failure == QLatin1String("full")) {
-        FileSizeLimit limit(64 * 1024);
+        const test::FileSizeLimit limit(64 * 1024);
         QVERIFY(limit.applied());
         written = writeWorkbookFile(path, sheet, FixtureGrid(grid));
     } else {
@@ -739,5 +710,6 @@ void TestWorkbook::button()
     view->cmdEsci->click();
 }
 
-QTEST_MAIN(TestWorkbook)
+QObject* makeWorkbookTest() { return new TestWorkbook; }
+
 #include "tst_workbook.moc"

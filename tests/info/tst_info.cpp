@@ -10,6 +10,7 @@
 #include "info/misc.h"
 #include "info/splash_window.h"
 #include "info/text_link.h"
+#include "test_runner.h"
 #include "widgets/picture.h"
 #include "widgets/summary_list.h"
 
@@ -553,5 +554,10 @@ void TestInfo::builtGuideIsComplete()
     QVERIFY(bytes.count("/Type /Page") - bytes.count("/Type /Pages") >= 1 + int(std::size(helpTopicIds)));
 }
 
-QTEST_MAIN(TestInfo)
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    return memora::test::runTests(argc, argv, {memora::test::makeTest<TestInfo>});
+}
+
 #include "tst_info.moc"

@@ -249,10 +249,6 @@ void TestCardPage::cardPdfAsAReaderSeesIt()
              QStringLiteral("Stampa eseguita in data 10/03/2014 alle ore 23:59:59"));
 }
 
-int runCardPageTests(int argc, char** argv)
-{
-    TestCardPage tests;
-    return QTest::qExec(&tests, argc, argv);
-}
+QObject* makeCardPageTest() { return new TestCardPage; }
 
 #include "tst_card_page.moc"

@@ -148,10 +148,6 @@ void TestCardPrintWindows::cancellingPrintsNothing()
     QVERIFY(!window->isVisible());  // the window closes either way
 }
 
-int runCardPrintWindowTests(int argc, char** argv)
-{
-    TestCardPrintWindows tests;
-    return QTest::qExec(&tests, argc, argv);
-}
+QObject* makeCardPrintWindowTest() { return new TestCardPrintWindows; }
 
 #include "tst_card_print_windows.moc"

@@ -81,10 +81,6 @@ void TestListReport::printedOnTheDayOfPrinting()
              QStringLiteral("Stampa eseguita in data 31/12/2014"));
 }
 
-int runListReportTests(int argc, char** argv)
-{
-    TestListReport tests;
-    return QTest::qExec(&tests, argc, argv);
-}
+QObject* makeListReportTest() { return new TestListReport; }
 
 #include "tst_list_report.moc"

@@ -189,10 +189,6 @@ void TestPreviewWindow::fullScreenAndClose()
     QCOMPARE(window.result(), int(QDialog::Rejected));
 }
 
-int runPreviewWindowTests(int argc, char** argv)
-{
-    TestPreviewWindow tests;
-    return QTest::qExec(&tests, argc, argv);
-}
+QObject* makePreviewWindowTest() { return new TestPreviewWindow; }
 
 #include "tst_preview_window.moc"

@@ -168,10 +168,6 @@ void TestPrintDialog::copiesAndOrderOnFile()
              pages);
 }
 
-int runPrintDialogTests(int argc, char** argv)
-{
-    TestPrintDialog tests;
-    return QTest::qExec(&tests, argc, argv);
-}
+QObject* makePrintDialogTest() { return new TestPrintDialog; }
 
 #include "tst_print_dialog.moc"

@@ -239,10 +239,6 @@ void TestReportLayout::listPdfAsAReaderSeesIt()
             > lastPage.indexOf(QStringLiteral("Riga 200")));
 }
 
-int runReportLayoutTests(int argc, char** argv)
-{
-    TestReportLayout tests;
-    return QTest::qExec(&tests, argc, argv);
-}
+QObject* makeReportLayoutTest() { return new TestReportLayout; }
 
 #include "tst_report_layout.moc"

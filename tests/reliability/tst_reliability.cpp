@@ -12,12 +12,15 @@
 #include "export/export_grid.h"
 #include "export/export_view.h"
 #include "export/grid_export.h"
+#include "fake_current_card.h"
 #include "fake_platform.h"
+#include "file_size_limit.h"
 #include "list_limit.h"
 #include "stress_card.h"
 #include "summaries/search_window.h"
 #include "summaries/status_summaries.h"
 #include "summaries/summary_panel.h"
+#include "test_runner.h"
 #include "widgets/picture.h"
 #include "widgets/summary_list.h"
 #include "window_helpers.h"
@@ -31,8 +34,7 @@
 #include <QSet>
 #include <QTest>
 
-#include <csignal>
-#include <sys/resource.h>
+#include <functional>
 
 using namespace memora;
 using memora::test::makeCard;
@@ -105,18 +107,46 @@ std::unique_ptr<ExportView> makeView(const QString& name)
     return std::make_unique<TfrmExpMensili>(nullptr, day);
 }
 
-std::unique_ptr<SummaryWindow> makeSummary(const QString& name)
+// What a user does in one window: makes it, acts in it and checks what it
+// shows.
+using FolderAction = std::function<void()>;
+
+// A new card typed into the editor, then command on it: the card stays in the
+// fields, with no card number.
+FolderAction onNewCard(const std::function<void(const test::EditorControls&)>& command)
 {
-    if (name == u"TfrmConfermati")
-        return std::make_unique<TfrmConfermati>();
-    if (name == u"TfrmScaduti")
-        return std::make_unique<TfrmScaduti>();
-    if (name == u"TfrmAssolti")
-        return std::make_unique<TfrmAssolti>();
-    return std::make_unique<TfrmTrovaScadenze>();
+    return [command] {
+        TfrmArchivio_Scadenze editor;
+        const test::EditorControls form(editor);
+        editor.show();
+        form.txtData->setText(QStringLiteral("12/03/2014"));
+        form.txtTipologia->setText(QStringLiteral("Pagamento"));
+        form.txtCausale->setText(QStringLiteral("Rata"));
+        command(form);
+        QCOMPARE(form.lblPosizione->text(), QString());
+        QCOMPARE(form.txtCausale->text(), QStringLiteral("Rata"));
+        editor.hide();
+    };
 }
 
+std::unique_ptr<SummaryWindow> makeSummary(const QString& name, CurrentCard* card = nullptr)
+{
+    if (name == u"TfrmConfermati")
+        return std::make_unique<TfrmConfermati>(nullptr, card);
+    if (name == u"TfrmScaduti")
+        return std::make_unique<TfrmScaduti>(nullptr, card);
+    if (name == u"TfrmAssolti")
+        return std::make_unique<TfrmAssolti>(nullptr, card);
+    return std::make_unique<TfrmTrovaScadenze>(nullptr, card);
+}
+
+// Something done to the archive at path behind the program's back.
+using ArchiveChange = std::function<void(const QString& path)>;
+
 }  // namespace
+
+Q_DECLARE_METATYPE(FolderAction)
+Q_DECLARE_METATYPE(ArchiveChange)
 
 class TestReliability : public QObject {
     Q_OBJECT
@@ -130,6 +160,8 @@ private slots:
     void damagedRecordsInTheEditor();
     void programFolderCannotHoldFiles_data();
     void programFolderCannotHoldFiles();
+    void chosenCardThatCannotBeReadIsReported_data();
+    void chosenCardThatCannotBeReadIsReported();
     void hugeSparseArchive_data();
     void hugeSparseArchive();
     void alertSoundThatIsNoSound_data();
@@ -270,19 +302,42 @@ void TestReliability::damagedRecordsInTheEditor()
 
 void TestReliability::programFolderCannotHoldFiles_data()
 {
-    QTest::addColumn<QString>("action");
+    QTest::addColumn<FolderAction>("action");
     QTest::addColumn<ShownMessages>("expected");
     const ShownMessages none;
     const ShownMessages editorFailure = {{MessageKind::Error, MsgArchivioInaccessibile}};
     const ShownMessages emptyArchive = {
         {MessageKind::Information, QStringLiteral("L'archivio non contiene nessuna scheda.")}};
-    QTest::newRow("home window: empty list, silence") << "home" << none;
-    QTest::newRow("editor: saving a new card") << "save" << editorFailure;
-    QTest::newRow("editor: first card of an empty archive") << "first" << emptyArchive;
-    QTest::newRow("summary: empty list, silence") << "summary" << none;
-    QTest::newRow("search: empty list, silence") << "search" << none;
-    QTest::newRow("export view: empty grid, silence") << "view" << none;
-    QTest::newRow("export") << "export" << ShownMessages{{MessageKind::Plain, MsgEsportazioneImpossibile}};
+    const FolderAction home = [this] {
+        TfrmAvvio window;
+        window.show();
+        QCOMPARE(window.lstRecords->lines().rowCount(), 0);
+        QCOMPARE(m_platform->sound.plays, 0);
+        window.close();
+    };
+    const auto listed = [this](const char* window) -> FolderAction {
+        return [this, window] { QCOMPARE(listedReasons(window, {}), QStringList()); };
+    };
+    const auto inEmptyView = [this](const std::function<void(ExportView&)>& act) -> FolderAction {
+        return [this, act] {
+            TfrmExpScadenzario view;
+            view.show();
+            QCOMPARE(view.grid().rowCount(), 0);
+            act(view);
+            QVERIFY(m_platform->desktop.opened.isEmpty());
+            view.close();
+        };
+    };
+    QTest::newRow("home window: empty list, silence") << home << none;
+    QTest::newRow("editor: saving a new card")
+        << onNewCard([](const test::EditorControls& form) { form.cmdSalva->click(); }) << editorFailure;
+    QTest::newRow("editor: first card of an empty archive")
+        << onNewCard([](const test::EditorControls& form) { form.cmdPrimo->click(); }) << emptyArchive;
+    QTest::newRow("summary: empty list, silence") << listed("TfrmConfermati") << none;
+    QTest::newRow("search: empty list, silence") << listed("TfrmTrovaScadenze") << none;
+    QTest::newRow("export view: empty grid, silence") << inEmptyView([](ExportView&) {}) << none;
+    QTest::newRow("export") << inEmptyView([](ExportView& view) { view.cmdEsporta->click(); })
+                            << ShownMessages{{MessageKind::Plain, MsgEsportazioneImpossibile}};
 }
 
 // The program runs from a folder that cannot exist (its parent is a file):
@@ -290,42 +345,59 @@ void TestReliability::programFolderCannotHoldFiles_data()
 // ends in its message, and nothing is made.
 void TestReliability::programFolderCannotHoldFiles()
 {
-    QFETCH(QString, action);
+    QFETCH(FolderAction, action);
     const QString blocker = QDir(m_platform->directory()).filePath(QStringLiteral("un_file"));
     writeFile(blocker, "resta");
     memora::platform().directory = std::make_unique<UnusableDirectory>(blocker + QStringLiteral("/memora"));
 
-    if (action == u"home") {
-        TfrmAvvio home;
-        home.show();
-        QCOMPARE(home.lstRecords->lines().rowCount(), 0);
-        QCOMPARE(m_platform->sound.plays, 0);
-        home.close();
-    } else if (action == u"save" || action == u"first") {
-        TfrmArchivio_Scadenze editor;
-        const test::EditorControls form(editor);
-        editor.show();
-        form.txtData->setText(QStringLiteral("12/03/2014"));
-        form.txtTipologia->setText(QStringLiteral("Pagamento"));
-        form.txtCausale->setText(QStringLiteral("Rata"));
-        (action == u"save" ? form.cmdSalva : form.cmdPrimo)->click();
-        QCOMPARE(form.lblPosizione->text(), QString());
-        QCOMPARE(form.txtCausale->text(), QStringLiteral("Rata"));
-        editor.hide();
-    } else if (action == u"summary" || action == u"search") {
-        QCOMPARE(listedReasons(action == u"summary" ? "TfrmConfermati" : "TfrmTrovaScadenze", {}), QStringList());
-    } else {
-        TfrmExpScadenzario view;
-        view.show();
-        QCOMPARE(view.grid().rowCount(), 0);
-        if (action == u"export")
-            view.cmdEsporta->click();
-        QVERIFY(m_platform->desktop.opened.isEmpty());
-        view.close();
-    }
+    action();
+    if (QTest::currentTestFailed())
+        return;
     QTEST(messages(), "expected");
     QVERIFY(QFileInfo(blocker).isFile());
     QCOMPARE(readBytes(blocker), QByteArray("resta"));
+}
+
+void TestReliability::chosenCardThatCannotBeReadIsReported_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<ArchiveChange>("change");
+    const ArchiveChange emptied = [](const QString& path) { QVERIFY(QFile::resize(path, 0)); };
+    const ArchiveChange replacedByFolder = [](const QString& path) {
+        QVERIFY(QFile::remove(path));
+        QVERIFY(QDir().mkdir(path));
+    };
+    for (const char* window : {"TfrmConfermati", "TfrmScaduti", "TfrmAssolti", "TfrmTrovaScadenze"}) {
+        QTest::addRow("%s, the archive emptied", window) << window << emptied;
+        QTest::addRow("%s, a directory in the archive's place", window) << window << replacedByFolder;
+    }
+}
+
+// The listed card can no longer be read when its line is chosen (another
+// copy of the program, or the user, changed the file meanwhile): the user is
+// told, nothing reaches the editor, and the window closes as always.
+void TestReliability::chosenCardThatCannotBeReadIsReported()
+{
+    QFETCH(QString, window);
+    QFETCH(ArchiveChange, change);
+    writeArchive(m_platform->archive(), {makeCard("05/03/2014", "0", flagPending, "Rata mutuo"),
+                                         makeCard("01/03/2014", "0", flagFulfilled, "Bollo auto")});
+    test::FakeCurrentCard editor;
+    const std::unique_ptr<SummaryWindow> summary = makeSummary(window, &editor);
+    test::runModal(*m_platform, *summary, [&] {
+        if (auto* search = qobject_cast<TfrmTrovaScadenze*>(summary.get())) {
+            search->lblMemory->setText(QStringLiteral("scadenze"));
+            search->btnCercaClick();
+        }
+        QCoreApplication::processEvents();
+        QVERIFY(summary->panContainer->lstRecords->model()->rowCount() > 0);
+        change(m_platform->archive());
+        summary->panContainer->lstRecords->selectRow(0);
+        test::doubleClickLine(*summary->panContainer->lstRecords, 0);
+        QVERIFY(!summary->isVisible());
+    });
+    QCOMPARE(messages(), ShownMessages({{MessageKind::Plain, MsgArchivioInaccessibile}}));
+    QVERIFY(editor.numbers.isEmpty());
 }
 
 void TestReliability::hugeSparseArchive_data()
@@ -423,15 +495,11 @@ void TestReliability::exportFailingPartWay()
     view.show();
     QCOMPARE(view.grid().rowCount(), 300);
 
-    rlimit saved{};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limited = saved;
-    limited.rlim_cur = 10000;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
-    view.cmdEsporta->click();
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
+    {
+        const test::FileSizeLimit limit(10000);
+        QVERIFY(limit.applied());
+        view.cmdEsporta->click();
+    }
 
     QCOMPARE(messages(), ShownMessages({{MessageKind::Plain, MsgEsportazioneImpossibile}}));
     QCOMPARE(m_platform->messages.questions, QStringList(MsgEsportaAdesso));
@@ -504,5 +572,10 @@ void TestReliability::sharedFolderStress()
     QCOMPARE(found, expected);
 }
 
-QTEST_MAIN(TestReliability)
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    return memora::test::runTests(argc, argv, {memora::test::makeTest<TestReliability>});
+}
+
 #include "tst_reliability.moc"

@@ -6,7 +6,9 @@
 #include "rules/card_scan.h"
 #include "rules/summary_line.h"
 #include "rules/text_arena.h"
+#include "test_runner.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QTest>
 
@@ -342,5 +344,10 @@ void TestRules::arenaKeepsEveryText()
             QFAIL(qPrintable(QStringLiteral("text %1 changed").arg(k)));
 }
 
-QTEST_GUILESS_MAIN(TestRules)
+int main(int argc, char* argv[])
+{
+    QCoreApplication application(argc, argv);
+    return memora::test::runTests(argc, argv, {memora::test::makeTest<TestRules>});
+}
+
 #include "tst_rules.moc"

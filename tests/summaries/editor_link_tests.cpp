@@ -141,10 +141,6 @@ void TestEditorLink::fulfilledCardLeavesTheHomeList()
     home.hide();
 }
 
-int runEditorLinkTests(int argc, char* argv[])
-{
-    TestEditorLink tests;
-    return QTest::qExec(&tests, argc, argv);
-}
+QObject* makeEditorLinkTest() { return new TestEditorLink; }
 
 #include "editor_link_tests.moc"

@@ -314,10 +314,6 @@ void TestListCore::readCardAsItStandsNow()
     QVERIFY_THROWS_EXCEPTION(ArchiveError, readCard(platform.archive(), 0));
 }
 
-int runListCoreTests(int argc, char* argv[])
-{
-    TestListCore tests;
-    return QTest::qExec(&tests, argc, argv);
-}
+QObject* makeListCoreTest() { return new TestListCore; }
 
 #include "list_core_tests.moc"

@@ -7,6 +7,7 @@
 #include "widgets/picture.h"
 #include "widgets/summary_list.h"
 #include "file_permissions.h"
+#include "model_tester.h"
 #include "window_helpers.h"
 
 #include <QApplication>
@@ -171,6 +172,7 @@ void TestSearchWindow::search()
     QFETCH(QString, data);
     QFETCH(QList<int>, cards);
     TfrmTrovaScadenze search;
+    const test::ModelTester tester(search.panContainer->lstRecords->model());
     test::runModal(*m_platform, search, [&] {
         search.txtTipologia->setText(tipologia);
         search.txtCausale->setText(causale);
@@ -311,10 +313,6 @@ void TestSearchWindow::doubleClickBelowResultsLoadsTheSelectedOne()
     QCOMPARE(currentCard.numbers, selected);
 }
 
-int runSearchWindowTests(int argc, char* argv[])
-{
-    TestSearchWindow tests;
-    return QTest::qExec(&tests, argc, argv);
-}
+QObject* makeSearchWindowTest() { return new TestSearchWindow; }
 
 #include "search_window_tests.moc"

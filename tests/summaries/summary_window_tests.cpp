@@ -7,6 +7,7 @@
 #include "widgets/summary_list.h"
 #include "file_permissions.h"
 #include "list_limit.h"
+#include "model_tester.h"
 #include "window_helpers.h"
 
 #include <QApplication>
@@ -123,6 +124,7 @@ void TestSummaryWindows::linesSortedAndStyled()
     writeArchive(m_platform->archive(), {reasonCard("02/01/2016", "No", "alfa"), reasonCard("01/12/2016", "No", "gamma"),
                                          reasonCard("01/12/2016", "No", "Beta"), reasonCard("01/12/2016", "No", "alfa")});
     TfrmConfermati summary;
+    const test::ModelTester tester(summary.panContainer->lstRecords->model());
     test::runModal(*m_platform, summary, [&] {
         QCOMPARE(test::listedCards(*summary.panContainer), QList<int>({4, 3, 2, 1}));
         const QModelIndex first = summary.panContainer->lstRecords->model()->index(0, 0);
@@ -195,6 +197,7 @@ void TestSummaryWindows::doubleClickLoadsItsOwnCard()
                                          reasonCard("05/01/2014", "No", "Bollo")});
     test::FakeCurrentCard currentCard;
     TfrmConfermati summary(nullptr, &currentCard);
+    const test::ModelTester tester(summary.panContainer->lstRecords->model());
     test::runModal(*m_platform, summary, [&] {
         QCOMPARE(test::listedLines(*summary.panContainer)[0], test::listedLines(*summary.panContainer)[1]);
         TSchedaScadenza changed = readCard(m_platform->archive(), card);
@@ -326,10 +329,6 @@ void TestSummaryWindows::unreadableArchiveIsReported()
     QCOMPARE(m_platform->messages.shown[0].text, MsgArchivioInaccessibile);
 }
 
-int runSummaryWindowTests(int argc, char* argv[])
-{
-    TestSummaryWindows tests;
-    return QTest::qExec(&tests, argc, argv);
-}
+QObject* makeSummaryWindowTest() { return new TestSummaryWindows; }
 
 #include "summary_window_tests.moc"
