@@ -1,5 +1,7 @@
 #include "summaries/folded_text.h"
 
+#include "archive/text_conventions.h"
+
 #include <algorithm>
 
 namespace memora {

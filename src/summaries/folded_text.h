@@ -9,9 +9,6 @@
 
 namespace memora {
 
-// c with the letters A to Z turned to a to z.
-constexpr char16_t foldedChar(char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; }
-
 // True when needle occurs in text as a run of consecutive characters once the
 // letters A to Z of text are turned to a to z. needle is already folded
 // (foldAZ). An empty needle occurs nowhere.
