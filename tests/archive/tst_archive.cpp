@@ -52,6 +52,7 @@ private slots:
     void trailingFragmentIsNotACard();
     void overwriteChangesOnlyItsRecord();
     void positionIsCardNumber();
+    void readCardAsItStandsNow();
     void directoryInPlaceOfArchiveFails();
     void permissionsBindTheTest();
     void readOnlyArchiveIsNotReplaced();
@@ -337,6 +338,23 @@ void TestArchive::positionIsCardNumber()
     QCOMPARE(archive.readNext().Data, QStringLiteral("04/01/2014"));
     QVERIFY(archive.atEnd());
     QVERIFY_THROWS_EXCEPTION(ArchiveError, archive.readNext());
+}
+
+// One card read by its number: as the file holds it now, and no card where
+// the archive has none.
+void TestArchive::readCardAsItStandsNow()
+{
+    TSchedaScadenza second = makeCard(QStringLiteral("02/01/2015"));
+    writeArchive(path(), {makeCard(QStringLiteral("01/01/2015")), second});
+    second.Note = QStringLiteral("cambiata");
+    {
+        ArchiveFile archive(path(), ArchiveAccess::ReadWrite);
+        archive.seek(1);
+        archive.write(second);
+    }
+    QCOMPARE(readCard(path(), 2), second);
+    QVERIFY_THROWS_EXCEPTION(ArchiveError, readCard(path(), 3));
+    QVERIFY_THROWS_EXCEPTION(ArchiveError, readCard(path(), 0));
 }
 
 void TestArchive::directoryInPlaceOfArchiveFails()
