@@ -30,7 +30,6 @@ namespace memora {
 namespace {
 
 const QColor steelBlue(70, 130, 180);
-const QString zeroAmount = QStringLiteral("0,00");
 const QString readyText = QStringLiteral("Pronto per archiviare una nuova scheda...");
 const QString emptyArchiveText = QStringLiteral("L'archivio non contiene nessuna scheda.");
 const QString cardInsertedText = QStringLiteral("La scheda corrente \u00e8 stata inserita in archivio.");

@@ -15,8 +15,6 @@ namespace {
 static_assert(std::numeric_limits<long double>::digits >= 64,
               "the amount rounding needs a mantissa of at least 64 bits");
 
-const QString zeroAmount = QStringLiteral("0,00");
-
 bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
 bool digitOrComma(QChar c) { return isDigit(c) || c == u','; }
