@@ -14,6 +14,7 @@
 #include "print/card_print_windows.h"
 #include "print/editor_card.h"
 #include "summaries/summary_openers.h"
+#include "widgets/keys.h"
 #include "widgets/picture.h"
 #include "widgets/window_look.h"
 

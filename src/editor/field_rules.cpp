@@ -169,8 +169,6 @@ bool opensDropDown(int key, Qt::KeyboardModifiers modifiers)
     return (key == Qt::Key_Down || key == Qt::Key_Up) && modifiers.testFlag(Qt::AltModifier);
 }
 
-bool isEnterKey(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
-
 std::optional<Field> enterChainNext(Field field)
 {
     switch (field) {

@@ -9,6 +9,7 @@
 #include "summaries/summary_artwork.h"
 #include "summaries/summary_panel.h"
 #include "widgets/artwork.h"
+#include "widgets/keys.h"
 #include "widgets/summary_list.h"
 #include "widgets/window_look.h"
 
@@ -196,8 +197,7 @@ bool TfrmTrovaScadenze::criterionEvent(int k, QEvent* event)
     case QEvent::FocusIn: m_highlights[std::size_t(k)]->show(); return false;
     case QEvent::FocusOut: m_highlights[std::size_t(k)]->hide(); return false;
     case QEvent::KeyPress: {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        if (!isEnterKey(static_cast<QKeyEvent*>(event)->key()))
             return false;
         m_fields[std::size_t((k + 1) % searchCriteriaCount)]->setFocus(Qt::TabFocusReason);
         return true;

@@ -4,6 +4,7 @@
 #include "summaries/find_in_list.h"
 #include "summaries/summary_artwork.h"
 #include "summaries/summary_order.h"
+#include "widgets/keys.h"
 #include "widgets/summary_list.h"
 
 #include <QKeyEvent>
@@ -29,14 +30,6 @@ QLabel* makeLabel(const QString& text, const QColor& colour, QWidget* parent)
     return label;
 }
 
-bool isEnter(const QEvent* event)
-{
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    const int key = static_cast<const QKeyEvent*>(event)->key();
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
 }  // namespace
 
 WindowButton::WindowButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent)
@@ -48,7 +41,7 @@ WindowButton::WindowButton(const QString& caption, QWidget* parent) : QPushButto
 
 void WindowButton::keyPressEvent(QKeyEvent* event)
 {
-    if (isEnter(event))
+    if (isEnterPress(event))
         click();
     else
         QPushButton::keyPressEvent(event);
@@ -116,11 +109,11 @@ void SummaryPanel::createControls()
 
 bool SummaryPanel::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == txtTrova && isEnter(event)) {  // txtTrovaKeyDown
+    if (watched == txtTrova && isEnterPress(event)) {  // txtTrovaKeyDown
         btnTrova->setFocus(Qt::OtherFocusReason);
         return true;
     }
-    if ((watched == lstRecords && isEnter(event))
+    if ((watched == lstRecords && isEnterPress(event))
         || (watched == lstRecords->viewport() && event->type() == QEvent::MouseButtonDblClick)) {
         emit lineChosen();
         return true;
