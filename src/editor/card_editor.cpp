@@ -14,6 +14,7 @@
 #include "print/card_print_windows.h"
 #include "print/editor_card.h"
 #include "summaries/summary_openers.h"
+#include "widgets/colours.h"
 #include "widgets/keys.h"
 #include "widgets/picture.h"
 #include "widgets/window_look.h"
@@ -30,7 +31,6 @@ namespace memora {
 
 namespace {
 
-const QColor steelBlue(70, 130, 180);
 const QString readyText = QStringLiteral("Pronto per archiviare una nuova scheda...");
 const QString emptyArchiveText = QStringLiteral("L'archivio non contiene nessuna scheda.");
 const QString cardInsertedText = QStringLiteral("La scheda corrente \u00e8 stata inserita in archivio.");

@@ -1,6 +1,7 @@
 #include "editor/editor_artwork.h"
 
 #include "widgets/artwork.h"
+#include "widgets/colours.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -76,7 +77,7 @@ Artwork calendarLeaf(const QColor& colour)
 {
     return [=](QPainter& p, const QRectF& r) {
         const QRectF leaf = square(r, 2);
-        p.setPen(QPen(QColor(90, 90, 90), 1));
+        p.setPen(QPen(frameGrey, 1));
         p.setBrush(Qt::white);
         p.drawRoundedRect(leaf, 3, 3);
         p.setBrush(colour);

@@ -3,6 +3,7 @@
 #include "info/text_link.h"
 #include "platform/platform.h"
 #include "widgets/artwork.h"
+#include "widgets/colours.h"
 #include "widgets/picture.h"
 #include "widgets/window_look.h"
 
@@ -15,8 +16,6 @@ namespace memora {
 
 namespace {
 
-const QColor crimson(220, 20, 60);
-const QColor lightBlue(173, 216, 230);
 const QString heading = QStringLiteral("Guida all'utilizzo del software");
 
 }  // namespace
@@ -28,7 +27,7 @@ TfrmGuida::TfrmGuida(QWidget* owner)
     setGradientBackground(this, Qt::white, lightBlue);
 
     QWidget* panel = addWhitePanel(QRect(0, 0, 670, 92));
-    imgLogo = new Picture(art::banner(QStringLiteral("?"), QColor(40, 150, 60), heading), heading, panel);
+    imgLogo = new Picture(art::banner(QStringLiteral("?"), iconGreen, heading), heading, panel);
     imgLogo->setGeometry(16, 8, 638, 76);
 
     lblTitolo = new QLabel(QStringLiteral("Argomento della guida."), this);

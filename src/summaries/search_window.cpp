@@ -9,6 +9,7 @@
 #include "summaries/summary_artwork.h"
 #include "summaries/summary_panel.h"
 #include "widgets/artwork.h"
+#include "widgets/colours.h"
 #include "widgets/keys.h"
 #include "widgets/summary_list.h"
 #include "widgets/window_look.h"
@@ -47,8 +48,6 @@ const std::array<CriterionRow, searchCriteriaCount> criterionRows = {{
     {&Form::txtNote, &Form::lblCampo04, &Form::effCampo04, "Note:", "txtNote"},
 }};
 
-const QColor darkCyan(0, 139, 139);
-const QColor panelOutline(140, 150, 170);
 const QString scadenzeTag = QStringLiteral("scadenze");
 
 QLabel* makeLabel(const QString& text, int pointSize, const QColor& colour, QWidget* parent)
@@ -90,7 +89,7 @@ void TfrmTrovaScadenze::createCriteriaPanel()
 
     auto* box = new Picture(art::gradientBox(Qt::white, Qt::white, panelOutline), QString(), panAvvio);
     box->setGeometry(8, 8, 817, 86);
-    auto* lens = new Picture(art::magnifier(QColor(60, 70, 90)), QString(), panAvvio);
+    auto* lens = new Picture(art::magnifier(lensFrame), QString(), panAvvio);
     lens->setGeometry(24, 17, 60, 68);
     lblRigo04 = makeLabel(QStringLiteral("Immettere nei campi prescelti una o più parole consecutive presenti nelle "
                                          "schede da trovare e premere il pulsante Cerca."),
@@ -128,8 +127,8 @@ void TfrmTrovaScadenze::createCriteria(QWidget* area)
 {
     auto* strip = new Picture(art::gradientBox(Qt::white, Qt::white, panelOutline), QString(), area);
     strip->setGeometry(0, 0, 72, area->height());
-    const std::array<Artwork, 4> icons = {art::alarmClock(QColor(200, 20, 30)), art::deskCalendar(),
-                                          art::hourglass(QColor(220, 170, 60), QColor(110, 70, 40)),
+    const std::array<Artwork, 4> icons = {art::alarmClock(bannerRed), art::deskCalendar(),
+                                          art::hourglass(hourglassSand, hourglassFrame),
                                           art::person(QColor(70, 110, 170))};
     for (std::size_t k = 0; k < icons.size(); ++k)
         (new Picture(icons[k], QString(), area))->setGeometry(12, 20 + int(k) * 90, 48, 56);

@@ -4,6 +4,7 @@
 #include "summaries/find_in_list.h"
 #include "summaries/summary_artwork.h"
 #include "summaries/summary_order.h"
+#include "widgets/colours.h"
 #include "widgets/keys.h"
 #include "widgets/summary_list.h"
 
@@ -58,13 +59,13 @@ void SummaryPanel::createDecoration(const QString& banner)
 {
     imgLogo = new Picture(art::summaryBanner(banner), banner, this);
     imgLogo->setGeometry(8, 8, 817, 53);
-    shpSfondo = new Picture(art::gradientBox(Qt::white, QColor(205, 215, 230), QColor(140, 150, 170)), QString(), this);
+    shpSfondo = new Picture(art::gradientBox(Qt::white, panelBlue, panelOutline), QString(), this);
     shpSfondo->setGeometry(8, 68, 817, 100);
-    shpLente = new Picture(art::gradientBox(Qt::white, Qt::white, QColor(140, 150, 170)), QString(), this);
+    shpLente = new Picture(art::gradientBox(Qt::white, Qt::white, panelOutline), QString(), this);
     shpLente->setGeometry(16, 120, 40, 40);
-    imgLente = new Picture(art::magnifier(QColor(60, 70, 90)), QString(), this);
+    imgLente = new Picture(art::magnifier(lensFrame), QString(), this);
     imgLente->setGeometry(20, 124, 32, 32);
-    shpLista = new Picture(art::gradientBox(QColor(205, 215, 230), Qt::white, QColor(140, 150, 170)), QString(), this);
+    shpLista = new Picture(art::gradientBox(panelBlue, Qt::white, panelOutline), QString(), this);
     shpLista->setGeometry(8, 174, 817, 289);
 }
 
@@ -92,7 +93,7 @@ void SummaryPanel::createControls()
     lstRecords->setAccessibleName(QStringLiteral("Schede in elenco"));
 
     lblRigo03 = makeLabel(QStringLiteral("Per richiamare i dati di una scheda, selezionarla con un doppio clic."),
-                          QColor(220, 20, 60), this);
+                          crimson, this);
     lstRecords->setAccessibleDescription(lblRigo03->text());
     lblRigo03->setGeometry(16, 466, 801, 18);
     btnChiudi = new WindowButton(QStringLiteral("Chiudi"), this);

@@ -1,5 +1,7 @@
 #include "widgets/artwork.h"
 
+#include "widgets/colours.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -104,11 +106,11 @@ Artwork deskCalendar()
 {
     return [](QPainter& p, const QRectF& r) {
         const QRectF page = r.adjusted(r.width() * 0.08, r.height() * 0.12, -r.width() * 0.25, -r.height() * 0.08);
-        p.setPen(QPen(QColor(90, 90, 90), 1.5));
+        p.setPen(QPen(frameGrey, 1.5));
         p.setBrush(Qt::white);
         p.drawRoundedRect(page, 6, 6);
         const QRectF band(page.left(), page.top(), page.width(), page.height() * 0.28);
-        p.setBrush(QColor(200, 30, 40));
+        p.setBrush(calendarRed);
         p.drawRoundedRect(band, 6, 6);
         drawText(p, page.adjusted(0, band.height(), 0, 0), QStringLiteral("31"), int(page.height() * 0.3),
                  QColor(40, 40, 40), Qt::AlignCenter);
@@ -206,14 +208,14 @@ Artwork makerBanner(const QString& maker, const QString& product, const QString&
 {
     return [=](QPainter& p, const QRectF& r) {
         const QRectF card = r.adjusted(16, 16, -16, -8);
-        p.setPen(QPen(QColor(60, 60, 60), 1.5));
+        p.setPen(QPen(charcoal, 1.5));
         p.setBrush(verticalGradient(card, QColor(250, 250, 250), QColor(205, 210, 220)));
         p.drawRoundedRect(card, 14, 14);
         const qreal h = card.height();
         drawText(p, QRectF(card.left(), card.top() + h * 0.06, card.width(), h * 0.16), maker, int(h * 0.07),
-                 QColor(90, 90, 90));
+                 frameGrey);
         logo(product)(p, QRectF(card.left(), card.top() + h * 0.2, card.width(), h * 0.34));
-        p.setPen(QPen(QColor(200, 30, 45), 3, Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(alarmRed, 3, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(card.left() + card.width() * 0.25, card.top() + h * 0.58),
                    QPointF(card.right() - card.width() * 0.25, card.top() + h * 0.58));
         drawText(p, QRectF(card.left() + 24, card.top() + h * 0.62, card.width() - 48, h * 0.34), lines,
@@ -279,7 +281,7 @@ Artwork pdfIcon()
         p.drawPolygon(corner);
         const QRectF label(page.left() - 2, page.top() + h * 0.5, w + 4, h * 0.3);
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(200, 30, 40));
+        p.setBrush(calendarRed);
         p.drawRoundedRect(label, 2, 2);
         drawText(p, label, QStringLiteral("PDF"), qMax(6, int(label.height() * 0.5)), Qt::white, Qt::AlignCenter);
     };
