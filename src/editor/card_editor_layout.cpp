@@ -34,12 +34,8 @@ QWidget* addBox(QWidget* window, const QRect& geometry, int alpha)
 
 QLabel* addLabel(QWidget* window, const QString& text, int x, int y, int width)
 {
-    auto* label = new QLabel(text, window);
+    QLabel* label = makeLabel(text, QFont(QStringLiteral("Verdana"), 9), darkBlue, window);
     label->setGeometry(x, y, width, labelHeight);
-    label->setFont(QFont(QStringLiteral("Verdana"), 9));
-    QPalette colours = label->palette();
-    colours.setColor(QPalette::WindowText, darkBlue);
-    label->setPalette(colours);
     return label;
 }
 

@@ -30,12 +30,9 @@ TfrmGuida::TfrmGuida(QWidget* owner)
     imgLogo = new Picture(art::banner(QStringLiteral("?"), iconGreen, heading), heading, panel);
     imgLogo->setGeometry(16, 8, 638, 76);
 
-    lblTitolo = new QLabel(QStringLiteral("Argomento della guida."), this);
+    lblTitolo = makeLabel(QStringLiteral("Argomento della guida."), QFont(QStringLiteral("Arial"), 16, QFont::Bold),
+                          crimson, this);
     lblTitolo->setGeometry(24, 104, 622, 34);
-    lblTitolo->setFont(QFont(QStringLiteral("Arial"), 16, QFont::Bold));
-    QPalette titleColours = lblTitolo->palette();
-    titleColours.setColor(QPalette::WindowText, crimson);
-    lblTitolo->setPalette(titleColours);
 
     txtGuida = new QPlainTextEdit(this);
     txtGuida->setGeometry(24, 144, 622, 340);

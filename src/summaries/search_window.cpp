@@ -50,16 +50,6 @@ const std::array<CriterionRow, searchCriteriaCount> criterionRows = {{
 
 const QString scadenzeTag = QStringLiteral("scadenze");
 
-QLabel* makeLabel(const QString& text, int pointSize, const QColor& colour, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setFont(QFont(QStringLiteral("Verdana"), pointSize));
-    QPalette colours = label->palette();
-    colours.setColor(QPalette::WindowText, colour);
-    label->setPalette(colours);
-    return label;
-}
-
 QLabel* makeHiddenLabel(const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
@@ -91,12 +81,13 @@ void TfrmTrovaScadenze::createCriteriaPanel()
     box->setGeometry(8, 8, 817, 86);
     auto* lens = new Picture(art::magnifier(lensFrame), QString(), panAvvio);
     lens->setGeometry(24, 17, 60, 68);
+    const QFont hintFont(QStringLiteral("Verdana"), 9);
     lblRigo04 = makeLabel(QStringLiteral("Immettere nei campi prescelti una o più parole consecutive presenti nelle "
                                          "schede da trovare e premere il pulsante Cerca."),
-                          9, Qt::black, panAvvio);
-    lblRigo05 = makeLabel(QStringLiteral("Lasciare in bianco tutti gli altri campi."), 9, Qt::black, panAvvio);
+                          hintFont, Qt::black, panAvvio);
+    lblRigo05 = makeLabel(QStringLiteral("Lasciare in bianco tutti gli altri campi."), hintFont, Qt::black, panAvvio);
     lblRigo06 = makeLabel(QStringLiteral("Per ogni ricerca è possibile utilizzare uno o più campi contemporaneamente."),
-                          9, Qt::black, panAvvio);
+                          hintFont, Qt::black, panAvvio);
     lblRigo04->setWordWrap(true);
     lblRigo04->setGeometry(100, 12, 715, 34);
     lblRigo05->setGeometry(100, 48, 715, 18);
@@ -111,7 +102,7 @@ void TfrmTrovaScadenze::createCriteriaPanel()
     btnCerca = new WindowButton(QStringLiteral("Cerca"), panAvvio);
     btnCerca->setGeometry(667, 491, 150, 30);
     btnCerca->installEventFilter(this);
-    lblAttendere = makeLabel(QStringLiteral("Ricerca schede in corso. Attendere..."), 9, darkCyan, panAvvio);
+    lblAttendere = makeLabel(QStringLiteral("Ricerca schede in corso. Attendere..."), hintFont, darkCyan, panAvvio);
     lblAttendere->setGeometry(176, 497, 481, 18);
     lblAttendere->setAlignment(Qt::AlignCenter);
     lblAttendere->hide();
@@ -140,7 +131,8 @@ void TfrmTrovaScadenze::createCriteria(QWidget* area)
         Picture* highlight = new Picture(art::fieldHighlight(), QString(), area);
         highlight->setGeometry(x - 4, y + 22, 328, 30);
         highlight->hide();
-        QLabel* label = makeLabel(QString::fromUtf8(row.caption), 12, Qt::black, area);
+        QLabel* label =
+            makeLabel(QString::fromUtf8(row.caption), QFont(QStringLiteral("Verdana"), 12), Qt::black, area);
         label->setGeometry(x, y, 320, 20);
         auto* field = new QLineEdit(area);
         field->setObjectName(QString::fromLatin1(row.name));
@@ -159,7 +151,7 @@ void TfrmTrovaScadenze::createCriteria(QWidget* area)
 
 void TfrmTrovaScadenze::createResultExtras()
 {
-    lblTrovate = makeLabel(QString(), 9, darkCyan, panContainer);
+    lblTrovate = makeLabel(QString(), QFont(QStringLiteral("Verdana"), 9), darkCyan, panContainer);
     lblTrovate->setGeometry(176, 497, 481, 18);
     lblTrovate->setAlignment(Qt::AlignCenter);
 }

@@ -7,6 +7,7 @@
 #include "widgets/colours.h"
 #include "widgets/keys.h"
 #include "widgets/summary_list.h"
+#include "widgets/window_look.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -20,16 +21,6 @@ namespace {
 constexpr int listPointSize = 12;
 // How many lines ahead Trova asks for the line it will read.
 constexpr std::size_t findReadAhead = 8;
-
-QLabel* makeLabel(const QString& text, const QColor& colour, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setFont(QFont(QStringLiteral("Verdana"), 9));
-    QPalette colours = label->palette();
-    colours.setColor(QPalette::WindowText, colour);
-    label->setPalette(colours);
-    return label;
-}
 
 }  // namespace
 
@@ -73,11 +64,11 @@ void SummaryPanel::createControls()
 {
     lblRigo01 = makeLabel(QStringLiteral("Immettere una o più parole consecutive presenti nella scheda in elenco da "
                                          "cercare e premere il pulsante Trova."),
-                          Qt::black, this);
+                          QFont(QStringLiteral("Verdana"), 9), Qt::black, this);
     lblRigo01->setGeometry(18, 74, 800, 18);
     lblRigo02 = makeLabel(QStringLiteral("Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, "
                                          "fare di nuovo clic su Trova."),
-                          Qt::black, this);
+                          QFont(QStringLiteral("Verdana"), 9), Qt::black, this);
     lblRigo02->setGeometry(18, 94, 800, 18);
 
     txtTrova = new QLineEdit(this);
@@ -93,7 +84,7 @@ void SummaryPanel::createControls()
     lstRecords->setAccessibleName(QStringLiteral("Schede in elenco"));
 
     lblRigo03 = makeLabel(QStringLiteral("Per richiamare i dati di una scheda, selezionarla con un doppio clic."),
-                          crimson, this);
+                          QFont(QStringLiteral("Verdana"), 9), crimson, this);
     lstRecords->setAccessibleDescription(lblRigo03->text());
     lblRigo03->setGeometry(16, 466, 801, 18);
     btnChiudi = new WindowButton(QStringLiteral("Chiudi"), this);
