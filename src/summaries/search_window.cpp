@@ -2,7 +2,6 @@
 
 #include "archive/archive_file.h"
 #include "archive/text_conventions.h"
-#include "editor/editor_artwork.h"
 #include "platform/platform.h"
 #include "rules/card_scan.h"
 #include "summaries/card_search.h"

@@ -1,6 +1,5 @@
 #include "summaries/summary_artwork.h"
 
-#include "editor/editor_artwork.h"
 #include "widgets/artwork.h"
 #include "widgets/colours.h"
 
@@ -8,20 +7,10 @@
 
 namespace memora::art {
 
-namespace {
-
-QRectF square(const QRectF& area)
-{
-    const qreal side = qMin(area.width(), area.height());
-    return QRectF(area.center().x() - side / 2, area.center().y() - side / 2, side, side);
-}
-
-}  // namespace
-
 Artwork magnifier(const QColor& frame)
 {
     return [=](QPainter& p, const QRectF& r) {
-        const QRectF box = square(r);
+        const QRectF box = centredSquare(r);
         const qreal s = box.width();
         const QRectF lens(box.left() + s * 0.08, box.top() + s * 0.08, s * 0.58, s * 0.58);
         p.setPen(QPen(frame, s * 0.14, Qt::SolidLine, Qt::RoundCap));

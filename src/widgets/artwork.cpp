@@ -17,6 +17,12 @@ QLinearGradient verticalGradient(const QRectF& area, const QColor& top, const QC
     return gradient;
 }
 
+QRectF centredSquare(const QRectF& area, qreal margin)
+{
+    const qreal side = qMin(area.width(), area.height()) - 2 * margin;
+    return {area.center().x() - side / 2, area.center().y() - side / 2, side, side};
+}
+
 namespace {
 
 void drawText(QPainter& painter, const QRectF& area, const QString& text, int pointSize, const QColor& colour,
@@ -26,6 +32,17 @@ void drawText(QPainter& painter, const QRectF& area, const QString& text, int po
     painter.setFont(font);
     painter.setPen(colour);
     painter.drawText(area, flags, text);
+}
+
+void drawDial(QPainter& p, const QRectF& dial, const QColor& colour)
+{
+    p.setPen(QPen(colour.darker(130), 2));
+    p.setBrush(Qt::white);
+    p.drawEllipse(dial);
+    const QPointF centre = dial.center();
+    p.setPen(QPen(colour.darker(150), 2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(centre, centre + QPointF(0, -dial.height() * 0.32));
+    p.drawLine(centre, centre + QPointF(dial.width() * 0.24, dial.height() * 0.1));
 }
 
 }  // namespace
@@ -44,8 +61,8 @@ Artwork captionButton(const QString& caption, const QColor& colour, int pointSiz
 Artwork roundIcon(const QString& glyph, const QColor& colour)
 {
     return [=](QPainter& p, const QRectF& r) {
-        const qreal side = qMin(r.width(), r.height()) - 2;
-        const QRectF circle(r.center().x() - side / 2, r.center().y() - side / 2, side, side);
+        const QRectF circle = centredSquare(r, 1);
+        const qreal side = circle.width();
         p.setPen(QPen(colour.darker(150), 1.5));
         p.setBrush(verticalGradient(circle, colour.lighter(150), colour));
         p.drawEllipse(circle);
@@ -99,6 +116,27 @@ Artwork hourglass(const QColor& sand, const QColor& frame)
         p.setPen(QPen(frame.darker(130), 5, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(left - 4, top), QPointF(left + w + 4, top));
         p.drawLine(QPointF(left - 4, bottom), QPointF(left + w + 4, bottom));
+    };
+}
+
+Artwork clock(const QColor& colour)
+{
+    return [=](QPainter& p, const QRectF& r) { drawDial(p, centredSquare(r, 2), colour); };
+}
+
+Artwork alarmClock(const QColor& colour)
+{
+    return [=](QPainter& p, const QRectF& r) {
+        const QRectF dial = centredSquare(r, r.height() * 0.14);
+        p.setPen(Qt::NoPen);
+        p.setBrush(colour);
+        const qreal bell = dial.width() * 0.36;
+        p.drawPie(QRectF(dial.left() - bell * 0.15, dial.top() - bell * 0.3, bell, bell), 0, 180 * 16);
+        p.drawPie(QRectF(dial.right() - bell * 0.85, dial.top() - bell * 0.3, bell, bell), 0, 180 * 16);
+        p.setPen(QPen(colour.darker(130), 2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(dial.bottomLeft() + QPointF(dial.width() * 0.2, -2), dial.bottomLeft() + QPointF(2, 2));
+        p.drawLine(dial.bottomRight() + QPointF(-dial.width() * 0.2, -2), dial.bottomRight() + QPointF(-2, 2));
+        drawDial(p, dial, colour);
     };
 }
 
@@ -226,8 +264,8 @@ Artwork makerBanner(const QString& maker, const QString& product, const QString&
 Artwork globe(const QColor& colour)
 {
     return [=](QPainter& p, const QRectF& r) {
-        const qreal side = qMin(r.width(), r.height()) - 4;
-        const QRectF ball(r.center().x() - side / 2, r.center().y() - side / 2, side, side);
+        const QRectF ball = centredSquare(r, 2);
+        const qreal side = ball.width();
         p.setPen(QPen(colour.darker(150), 1.5));
         p.setBrush(verticalGradient(ball, colour.lighter(160), colour));
         p.drawEllipse(ball);
