@@ -141,13 +141,6 @@ void appendRow(QByteArray& bytes, const SheetRows& grid, int row, int columns)
 
 }  // namespace
 
-QByteArray encodeCellText(QStringView text)
-{
-    QByteArray bytes;
-    appendCellText(bytes, text);
-    return bytes;
-}
-
 bool writeSpreadsheet(QIODevice& out, const SpreadsheetSheet& sheet, const SheetRows& grid)
 {
     ChunkedWriter writer(out);

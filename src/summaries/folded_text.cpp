@@ -18,11 +18,6 @@ bool matchesAt(QStringView text, qsizetype at, QStringView foldedNeedle)
 
 }  // namespace
 
-bool containsFolded(QStringView text, QStringView foldedNeedle)
-{
-    return FoldedNeedle(foldedNeedle.toString()).occursIn(text);
-}
-
 FoldedNeedle::FoldedNeedle(const QString& foldedNeedle) : m_needle(foldedNeedle)
 {
     const qsizetype size = m_needle.size();

@@ -182,7 +182,9 @@ void TestArchive::windows1252()
     QFETCH(QByteArray, bytes);
     QFETCH(QString, readBack);
     QCOMPARE(toWindows1252(text), bytes);
-    QCOMPARE(fromWindows1252(bytes), readBack);
+    QString decoded = QStringLiteral("left over");
+    decodeWindows1252Into(bytes, decoded);
+    QCOMPARE(decoded, readBack);
 }
 
 void TestArchive::everyByteRoundTrips()
@@ -190,7 +192,9 @@ void TestArchive::everyByteRoundTrips()
     QByteArray all;
     for (int b = 0; b < 256; ++b)
         all.append(char(b));
-    QCOMPARE(toWindows1252(fromWindows1252(all)), all);
+    QString text;
+    decodeWindows1252Into(all, text);
+    QCOMPARE(toWindows1252(text), all);
 }
 
 void TestArchive::trimAndFold()
