@@ -498,7 +498,7 @@ void TfrmArchivio_Scadenze::txtEmailTyping()
 
 void TfrmArchivio_Scadenze::btnEmailClick()
 {
-    TMisc::Open(u'"' + mailtoLink(txtEmail->text()) + u'"');
+    TMisc::Open(mailtoLink(txtEmail->text()));
 }
 
 void TfrmArchivio_Scadenze::cmdGuidaClick() { MostraGuida(this, HelpTopicId::Archivio); }

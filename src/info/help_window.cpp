@@ -55,7 +55,7 @@ TfrmGuida::TfrmGuida(QWidget* owner)
 
 QString TfrmGuida::linkTarget() const
 {
-    return u'"' + QDir(programDirectory()).filePath(QStringLiteral("Guida.pdf")) + u'"';
+    return QDir(programDirectory()).filePath(QStringLiteral("Guida.pdf"));
 }
 
 void MostraGuida(QWidget* owner, const QString& title, const QString& text)

@@ -55,8 +55,8 @@ TfrmInfo::TfrmInfo(QWidget* owner)
 // blanks, which is how a "mailto:" link carries them to the mail program.
 QString TfrmInfo::linkTarget() const
 {
-    return u'"' + QStringLiteral("mailto:") + maker::emailAddress + QStringLiteral("?subject=") + mailSubject
-           + QStringLiteral("&body=") + mailBody + u'"';
+    return QStringLiteral("mailto:") + maker::emailAddress + QStringLiteral("?subject=") + mailSubject
+           + QStringLiteral("&body=") + mailBody;
 }
 
 }  // namespace memora
