@@ -69,10 +69,10 @@ public:
 // REQUIRES: out is open for writing; sheet.columns is 13 or 14.
 bool writeSpreadsheet(QIODevice& out, const SpreadsheetSheet& sheet, const SheetRows& grid);
 
-// Creates the file at path anew (replacing one of that name) and writes the
-// document into it. False when the file cannot be created, in which case an
-// existing file is left as it was, or when a write fails, in which case the
-// part written stays on disk.
+// Writes the document into a new file beside path and puts it in the place of
+// any file of that name only once it is whole. False when the file cannot be
+// written or put in place; a file of that name is then left as it was, and no
+// part of the new one stays behind.
 bool writeSpreadsheetFile(const QString& path, const SpreadsheetSheet& sheet, const SheetRows& grid);
 
 }  // namespace memora

@@ -7,6 +7,7 @@
 #include "export/grid_export.h"
 #include "export/workbook_file.h"
 #include "fake_platform.h"
+#include "file_size_limit.h"
 #include "widgets/picture.h"
 
 #include <QDir>
@@ -23,13 +24,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <sys/resource.h>
-
-#include <csignal>
-
 using namespace memora;
+using memora::test::FileSizeLimit;
+using memora::test::filesIn;
 using memora::test::makeCard;
 using memora::test::readBytes;
+using memora::test::writeBytes;
 using memora::test::writeArchive;
 
 using Grid = QList<QStringList>;
@@ -129,44 +129,6 @@ QStringList headerRow(int columns)
     for (int column = 0; column < columns; ++column)
         cells << QStringLiteral("text ") + QLatin1String(sheetColumns[column].header);
     return cells;
-}
-
-// Lowers the largest file this process may write, as a disk without room
-// does to a writer, until it goes out of scope. Writing past it fails with
-// an error instead of the signal, which is ignored meanwhile.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        rlimit lowered = m_saved;
-        lowered.rlim_cur = bytes;
-        m_applied = setrlimit(RLIMIT_FSIZE, &lowered) == 0;
-        m_handler = std::signal(SIGXFSZ, SIG_IGN);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_handler);
-    }
-    bool applied() const { return m_applied; }
-
-private:
-    rlimit m_saved {};
-    bool m_applied = false;
-    void (*m_handler)(int) = nullptr;
-};
-
-QStringList filesIn(const QString& folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 // Splits a CSV text written with commas and double quotes.
@@ -500,9 +462,9 @@ void TestWorkbook::failureLeavesNothingBehind()
     QString path = workbookPath(QStringLiteral("Scadenze_Giornaliere.xlsx"));
     if (failure == QLatin1String("folder")) {
         QVERIFY(QDir(folder).mkdir(QStringLiteral("Scadenze_Giornaliere.xlsx")));
-        writeFile(path + QStringLiteral("/dentro.txt"), "resta");
+        writeBytes(path + QStringLiteral("/dentro.txt"), "resta");
     } else if (failure == QLatin1String("full")) {
-        writeFile(path, "earlier export");
+        writeBytes(path, "earlier export");
     } else {
         path = QDir(folder).filePath(QStringLiteral("assente/Scadenze_Giornaliere.xlsx"));
     }
@@ -666,7 +628,7 @@ void TestWorkbook::buttonFailureShowsTheMessage()
 {
     const QString path = workbookPath(QStringLiteral("Scadenze_Giornaliere.xlsx"));
     QVERIFY(QDir(m_platform->directory()).mkdir(QStringLiteral("Scadenze_Giornaliere.xlsx")));
-    writeFile(path + QStringLiteral("/dentro.txt"), "resta");
+    writeBytes(path + QStringLiteral("/dentro.txt"), "resta");
     writeArchive(m_platform->archive(), {makeCard(QStringLiteral("15/03/2014"))});
     TfrmExpGiornaliere view(nullptr, QDate(2014, 3, 15));
     view.show();
@@ -686,7 +648,7 @@ void TestWorkbook::buttonFailureShowsTheMessage()
 void TestWorkbook::noToTheQuestionWritesNothing()
 {
     const QString path = workbookPath(QStringLiteral("Scadenze_Imminenti.xlsx"));
-    writeFile(path, "earlier export");
+    writeBytes(path, "earlier export");
     TfrmExpImminenti view;
     view.show();
     m_platform->messages.answers = {false};

@@ -12,6 +12,7 @@
 #include "export/export_view.h"
 #include "export/grid_export.h"
 #include "fake_platform.h"
+#include "file_size_limit.h"
 #include "list_limit.h"
 #include "stress_card.h"
 #include "summaries/search_window.h"
@@ -30,13 +31,13 @@
 #include <QSet>
 #include <QTest>
 
-#include <csignal>
-#include <sys/resource.h>
-
 using namespace memora;
+using memora::test::FileSizeLimit;
+using memora::test::filesIn;
 using memora::test::makeCard;
 using memora::test::readBytes;
 using memora::test::writeArchive;
+using memora::test::writeBytes;
 
 namespace {
 
@@ -65,13 +66,6 @@ QByteArray damagedArchive()
 }
 
 const QString ffReason = QString(250, QChar(0xFF));
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
 
 // The program folder at a place where nothing can be made: its parent is a
 // regular file.
@@ -226,7 +220,7 @@ void TestReliability::damagedRecordsHideNoCard()
     QFETCH(QString, window);
     QFETCH(QString, criterion);
     const QByteArray archive = damagedArchive();
-    writeFile(m_platform->archive(), archive);
+    writeBytes(m_platform->archive(), archive);
 
     QTEST(listedReasons(window, criterion), "reasons");
     QVERIFY(m_platform->messages.shown.isEmpty());
@@ -238,7 +232,7 @@ void TestReliability::damagedRecordsHideNoCard()
 void TestReliability::damagedRecordsInTheEditor()
 {
     const QByteArray archive = damagedArchive();
-    writeFile(m_platform->archive(), archive);
+    writeBytes(m_platform->archive(), archive);
     TfrmArchivio_Scadenze editor;
     editor.show();
 
@@ -290,7 +284,7 @@ void TestReliability::programFolderCannotHoldFiles()
 {
     QFETCH(QString, action);
     const QString blocker = QDir(m_platform->directory()).filePath(QStringLiteral("un_file"));
-    writeFile(blocker, "resta");
+    writeBytes(blocker, "resta");
     memora::platform().directory = std::make_unique<UnusableDirectory>(blocker + QStringLiteral("/memora"));
 
     if (action == u"home") {
@@ -393,7 +387,7 @@ void TestReliability::alertSoundThatIsNoSound()
     if (stands == u"directory")
         QVERIFY(QDir().mkdir(sound));
     else if (stands == u"file")
-        writeFile(sound, content);
+        writeBytes(sound, content);
     writeArchive(m_platform->archive(), {makeCard("05/03/2014"), makeCard("01/03/2014", "0", flagFulfilled)});
 
     TfrmAvvio home;
@@ -408,7 +402,8 @@ void TestReliability::alertSoundThatIsNoSound()
 
 // The device fills while the spreadsheet file is written: the user reads the
 // failure message, is not offered to open the file, and the view keeps its
-// rows; the archive is not touched.
+// rows; the earlier export stays as it was, no part of the new one is left,
+// and the archive is not touched.
 void TestReliability::exportFailingPartWay()
 {
     QList<TSchedaScadenza> cards;
@@ -416,25 +411,23 @@ void TestReliability::exportFailingPartWay()
         cards << makeCard("05/03/2014", "0", flagPending, QStringLiteral("Rata %1").arg(i));
     writeArchive(m_platform->archive(), cards);
     const QByteArray archive = readBytes(m_platform->archive());
+    const QString exported = QDir(m_platform->directory()).filePath(QStringLiteral("Riepilogo_Scadenze.xls"));
+    writeBytes(exported, "earlier export");
+    const QStringList files = filesIn(m_platform->directory());
     TfrmExpScadenzario view;
     view.show();
     QCOMPARE(view.grid().rowCount(), 300);
-
-    rlimit saved{};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limited = saved;
-    limited.rlim_cur = 10000;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
-    view.cmdEsporta->click();
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
-
+    {
+        const FileSizeLimit limit(10000);
+        QVERIFY(limit.applied());
+        view.cmdEsporta->click();
+    }
     QCOMPARE(messages(), ShownMessages({{MessageKind::Plain, MsgEsportazioneImpossibile}}));
     QCOMPARE(m_platform->messages.questions, QStringList(MsgEsportaAdesso));
     QVERIFY(m_platform->desktop.opened.isEmpty());
     QCOMPARE(view.grid().rowCount(), 300);
-    QVERIFY(QFileInfo(QDir(m_platform->directory()).filePath(QStringLiteral("Riepilogo_Scadenze.xls"))).size() <= 10000);
+    QCOMPARE(readBytes(exported), QByteArray("earlier export"));
+    QCOMPARE(filesIn(m_platform->directory()), files);
     QCOMPARE(readBytes(m_platform->archive()), archive);
     view.close();
 }
