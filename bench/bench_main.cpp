@@ -16,9 +16,9 @@
 #include "app/program.h"
 #include "archive/archive_file.h"
 #include "fake_platform.h"
+#include "memory/large_pages.h"
 #include "rules/card_rules.h"
 #include "rules/card_scan.h"
-#include "rules/large_pages.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

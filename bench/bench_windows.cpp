@@ -2,6 +2,7 @@
 
 #include "app/home_window.h"
 #include "app/program.h"
+#include "archive/archive_file.h"
 #include "export/calendar_file.h"
 #include "export/export_grid.h"
 #include "export/export_view.h"
@@ -165,7 +166,7 @@ std::vector<WindowMeasure> windowMeasures()
                  qFatal("the calendar export failed");
          },
          [calendarCards] {
-             calendarCards->resize(recordsInFile(archiveFile()));
+             calendarCards->resize(std::size_t(ArchiveFile(archiveFile(), ArchiveAccess::Read).recordCount()));
              std::iota(calendarCards->begin(), calendarCards->end(), 1);
          },
          [calendarCards] { calendarCards->clear(); }},

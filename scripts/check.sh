@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The checking builds, after scripts/test.sh has set the machine up: the whole
 # test suite built with AddressSanitizer and UndefinedBehaviorSanitizer into
-# build-asan/ and run headless, then a short pass of every fuzz target.
+# build-asan/ and run headless, then a short pass of every fuzz target. Both
+# builds, as the test build, treat every compiler warning as an error.
 # Usage: scripts/check.sh [FUZZ_SECONDS_PER_TARGET]   (default 20)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -11,7 +12,7 @@ seconds=${1:-20}
 bash scripts/install-missing.sh clang libclang-rt-14-dev
 
 echo "== sanitizer build (build-asan)"
-cmake -S . -B build-asan -DMEMORA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake -S . -B build-asan -DMEMORA_SANITIZE=ON -DMEMORA_WERROR=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build build-asan -j"$(nproc)" >/dev/null
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1:check_initialization_order=1
@@ -21,4 +22,4 @@ ctest --test-dir build-asan --output-on-failure -j"$(nproc)"
 unset ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS
 
 echo "== fuzzing, ${seconds}s per target"
-bash scripts/fuzz.sh "$seconds"
+MEMORA_WERROR=ON bash scripts/fuzz.sh "$seconds"

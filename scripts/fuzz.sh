@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang and libFuzzer and runs each for a while.
 # Usage: scripts/fuzz.sh [SECONDS_PER_TARGET]   (default 60)
+# With MEMORA_WERROR=ON (scripts/check.sh sets it) a compiler warning fails the build.
 #
 # Each target starts from its committed seeds in fuzz/corpus/<target>, which a
 # run never changes, and adds what it finds to a scratch corpus in
@@ -14,7 +15,8 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 input_timeout=5  # seconds one input may take
 rss_limit_mb=2048
-CC=clang CXX=clang++ cmake -S . -B build-fuzz -DMEMORA_FUZZ=ON -DBUILD_TESTING=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -DMEMORA_FUZZ=ON -DBUILD_TESTING=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DMEMORA_WERROR="${MEMORA_WERROR:-OFF}" >/dev/null
 targets=$(sed -n 's/^memora_add_fuzzer(\(.*\))$/\1/p' fuzz/CMakeLists.txt)
 # shellcheck disable=SC2086
 cmake --build build-fuzz -j"$(nproc)" --target $targets >/dev/null

@@ -18,5 +18,6 @@ packages=(
 
 bash scripts/install-missing.sh "${packages[@]}"
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# MEMORA_WERROR=ON (scripts/test.sh sets it) makes every compiler warning an error.
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMEMORA_WERROR="${MEMORA_WERROR:-OFF}" >/dev/null
 cmake --build build -j"$(nproc)"

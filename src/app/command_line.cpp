@@ -10,12 +10,10 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QTextStream>
 
-#include <cstdio>
 #include <optional>
 
 namespace memora {
@@ -54,6 +52,8 @@ struct LoadedView {
     CalendarSource calendar;
 };
 
+// Each writer puts its file in place only when whole: a failure leaves a file
+// of that name as it was.
 using FileWriter = bool (*)(const QString& path, const LoadedView& view);
 
 bool writeCalendarOf(const QString& path, const LoadedView& view)
@@ -192,17 +192,6 @@ Request requestOf(const QCommandLineParser& parser)
     return {parser.value(QStringLiteral("esporta")), view.kind, day};
 }
 
-// Writes a new file beside path, which takes path's place only when whole:
-// a failure leaves path as it was.
-bool writeWhole(const QString& path, const LoadedView& view, FileWriter write)
-{
-    const QString part = QStringLiteral("%1.%2.part").arg(path).arg(QCoreApplication::applicationPid());
-    if (write(part, view) && std::rename(QFile::encodeName(part).constData(), QFile::encodeName(path).constData()) == 0)
-        return true;
-    QFile::remove(part);
-    return false;
-}
-
 void exportView(const Request& request, const CommandLineRun& run)
 {
     const ExportFormat& format = formatOf(request.file);
@@ -213,7 +202,7 @@ void exportView(const Request& request, const CommandLineRun& run)
     if (!loadExportView(grid, request.view, archive, run.now.date(), request.day).complete)
         throw Failure{ExportFailed, QStringLiteral("impossibile leggere l'archivio %1").arg(archive)};
     const LoadedView view = {definition, grid, calendarSource(archive, run.now)};
-    if (!writeWhole(request.file, view, format.write))
+    if (!format.write(request.file, view))
         throw Failure{ExportFailed, QStringLiteral("impossibile scrivere il file %1").arg(request.file)};
 }
 

@@ -11,6 +11,7 @@
 #include "rules/card_rules.h"
 #include "rules/card_scan.h"
 #include "widgets/artwork.h"
+#include "widgets/colours.h"
 #include "widgets/summary_list.h"
 #include "widgets/window_look.h"
 
@@ -24,8 +25,6 @@ namespace memora {
 
 namespace {
 
-const QColor steelBlue(70, 130, 180);
-const QColor crimson(200, 30, 45);
 const QString presentText = QStringLiteral("Ci sono scadenze!");
 const QString absentText = QStringLiteral("Non ci sono scadenze!");
 
@@ -66,10 +65,10 @@ void TfrmAvvio::createDecoration()
     auto* instructions = new Picture(
         art::note(QStringLiteral("Selezionare una data dal calendario e fare clic sui pulsanti in calce per "
                                  "visualizzare le scadenze relative a un giorno o a un mese dell'anno."),
-                  QColor(255, 236, 160)),
+                  noteYellow),
         QString(), this);
     instructions->setGeometry(24, 24, 272, 82);
-    auto* arrow = new Picture(art::arrow(crimson), QString(), this);  // part of the artwork, never shown
+    auto* arrow = new Picture(art::arrow(alarmRed), QString(), this);  // part of the artwork, never shown
     arrow->setGeometry(300, 300, 40, 30);
     arrow->hide();
 }
@@ -90,19 +89,19 @@ void TfrmAvvio::createControls()
 
     appApriArchivio = new PictureButton(art::deskCalendar(), QStringLiteral("Apri archivio"), this);
     appApriArchivio->setGeometry(94, 420, 132, 112);
-    btnArchivio = new PictureButton(art::captionButton(QStringLiteral("APRI ARCHIVIO"), crimson, 12),
+    btnArchivio = new PictureButton(art::captionButton(QStringLiteral("APRI ARCHIVIO"), alarmRed, 12),
                                     QStringLiteral("APRI ARCHIVIO"), this);
     btnArchivio->setGeometry(44, 544, 232, 48);
 
     imgInfo = new PictureButton(art::roundIcon(QStringLiteral("i"), steelBlue), QStringLiteral("Informazioni"), this);
     imgInfo->setGeometry(872, 24, 42, 42);
-    imgGuida = new PictureButton(art::roundIcon(QStringLiteral("?"), QColor(40, 150, 60)), QStringLiteral("Guida"), this);
+    imgGuida = new PictureButton(art::roundIcon(QStringLiteral("?"), iconGreen), QStringLiteral("Guida"), this);
     imgGuida->setGeometry(922, 24, 42, 42);
 
-    imgPresenti = new Picture(art::speechBubble(presentText, crimson), presentText, this);
+    imgPresenti = new Picture(art::speechBubble(presentText, alarmRed), presentText, this);
     imgAssenti = new Picture(art::speechBubble(absentText, QColor(40, 90, 190)), absentText, this);
-    imgScadenzeSI = new Picture(art::hourglass(crimson, QColor(120, 60, 40)), presentText, this);
-    imgScadenzeNO = new Picture(art::hourglass(QColor(150, 150, 150), QColor(100, 100, 100)), absentText, this);
+    imgScadenzeSI = new Picture(art::hourglass(alarmRed, QColor(120, 60, 40)), presentText, this);
+    imgScadenzeNO = new Picture(art::hourglass(midGrey, QColor(100, 100, 100)), absentText, this);
     for (Picture* bubble : {imgPresenti, imgAssenti})
         bubble->setGeometry(332, 92, 300, 96);
     for (Picture* glass : {imgScadenzeSI, imgScadenzeNO})
@@ -122,7 +121,7 @@ void TfrmAvvio::createControls()
     btnCaricaLista = new QPushButton(this);
     btnCaricaLista->hide();
 
-    imgCopyright = new PictureButton(art::roundIcon(QStringLiteral("\u00a9"), QColor(90, 90, 90)),
+    imgCopyright = new PictureButton(art::roundIcon(QStringLiteral("\u00a9"), frameGrey),
                                      QStringLiteral("Copyright"), this);
     imgCopyright->setGeometry(16, 616, 36, 36);
     imgMivrenaSoftware = new PictureButton(
@@ -132,7 +131,7 @@ void TfrmAvvio::createControls()
         QStringLiteral("Sito del produttore"), this);
     imgMivrenaSoftware->setDescription(maker::webAddressShown());
     imgMivrenaSoftware->setGeometry(62, 620, 560, 28);
-    imgEsci = new PictureButton(art::roundIcon(QStringLiteral("\u2715"), crimson), QStringLiteral("Esci"), this);
+    imgEsci = new PictureButton(art::roundIcon(QStringLiteral("\u2715"), alarmRed), QStringLiteral("Esci"), this);
     imgEsci->setGeometry(936, 616, 36, 36);
 
     connect(btnCaricaLista, &QPushButton::clicked, this, &TfrmAvvio::btnCaricaListaClick);

@@ -3,9 +3,9 @@
 #include "app/command_line.h"
 #include "app/home_window.h"
 #include "app/program.h"
+#include "memory/large_pages.h"
 #include "platform/platform.h"
 #include "print/system_printing.h"
-#include "rules/large_pages.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -234,4 +234,13 @@ int ArchiveFile::append(const TSchedaScadenza& card)
     return m_position;
 }
 
+TSchedaScadenza readCard(const QString& path, int cardNumber)
+{
+    ArchiveFile archive(path, ArchiveAccess::Read);
+    if (cardNumber < 1 || cardNumber > archive.recordCount())
+        throw ArchiveError("no such card");
+    archive.seek(cardNumber - 1);
+    return archive.readNext();
+}
+
 }  // namespace memora

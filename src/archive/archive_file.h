@@ -110,4 +110,9 @@ private:
     int m_askedUntil = 0;         // skipHole asks the file system from this record index on
 };
 
+// Reads card cardNumber (1-based) of the archive at path as it stands now,
+// opened for reading alone. Throws ArchiveError when the archive cannot be
+// opened or read, or holds no such card.
+TSchedaScadenza readCard(const QString& path, int cardNumber);
+
 }  // namespace memora

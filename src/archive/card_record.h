@@ -53,6 +53,9 @@ static_assert(fieldOffset(Field::Assolto) == 1262);
 inline const QString flagFulfilled = QStringLiteral("S\u00ec");
 inline const QString flagPending = QStringLiteral("No");
 
+// The amount of a card for which none was entered.
+inline const QString zeroAmount = QStringLiteral("0,00");
+
 // Some of a record's fields: a scan decodes the few fields a rule reads and
 // the rest of a card only when the rule keeps it.
 class FieldSet {

@@ -42,8 +42,7 @@ QString foldAZ(QStringView text)
 {
     QString folded = text.toString();
     for (QChar& c : folded)
-        if (c >= u'A' && c <= u'Z')
-            c = QChar(c.unicode() + 32);
+        c = QChar(foldedChar(c.unicode()));
     return folded;
 }
 

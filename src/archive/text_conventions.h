@@ -15,7 +15,10 @@ QString trimmed(QStringView text);
 // The same as a view into text, without copying.
 QStringView trimmedView(QStringView text);
 
-// Turns the letters A to Z into a to z; no other character changes.
+// c with the letters A to Z turned to a to z; no other character changes.
+constexpr char16_t foldedChar(char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; }
+
+// The text with every character folded so.
 QString foldAZ(QStringView text);
 
 // "dd/mm/yyyy".

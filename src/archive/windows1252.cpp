@@ -65,11 +65,4 @@ void decodeWindows1252Into(QByteArrayView bytes, QString& text)
         out[i] = decodeTable[in[i]];
 }
 
-QString fromWindows1252(QByteArrayView bytes)
-{
-    QString text;
-    decodeWindows1252Into(bytes, text);
-    return text;
-}
-
 }  // namespace memora

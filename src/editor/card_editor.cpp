@@ -14,6 +14,8 @@
 #include "print/card_print_windows.h"
 #include "summaries/search_window.h"
 #include "summaries/status_summaries.h"
+#include "widgets/colours.h"
+#include "widgets/keys.h"
 #include "widgets/picture.h"
 #include "widgets/window_look.h"
 
@@ -30,8 +32,6 @@ namespace memora {
 
 namespace {
 
-const QColor steelBlue(70, 130, 180);
-const QString zeroAmount = QStringLiteral("0,00");
 const QString readyText = QStringLiteral("Pronto per archiviare una nuova scheda...");
 const QString emptyArchiveText = QStringLiteral("L'archivio non contiene nessuna scheda.");
 const QString cardInsertedText = QStringLiteral("La scheda corrente \u00e8 stata inserita in archivio.");
@@ -543,7 +543,7 @@ void TfrmArchivio_Scadenze::txtEmailTyping()
 
 void TfrmArchivio_Scadenze::btnEmailClick()
 {
-    TMisc::Open(u'"' + mailtoLink(txtEmail->text()) + u'"');
+    TMisc::Open(mailtoLink(txtEmail->text()));
 }
 
 void TfrmArchivio_Scadenze::cmdGuidaClick() { MostraGuida(this, HelpTopicId::Archivio); }

@@ -4,6 +4,7 @@
 #include "editor/editor_artwork.h"
 #include "editor/field_guard.h"
 #include "widgets/artwork.h"
+#include "widgets/colours.h"
 #include "widgets/picture.h"
 #include "widgets/window_look.h"
 
@@ -19,10 +20,6 @@ namespace memora {
 
 namespace {
 
-const QColor steelBlue(70, 130, 180);
-const QColor darkBlue(20, 40, 110);
-const QColor sandyBrown(244, 164, 96);
-const QColor commandColour(45, 95, 150);
 constexpr int fieldHeight = 30;
 constexpr int labelHeight = 18;
 
@@ -37,12 +34,8 @@ QWidget* addBox(QWidget* window, const QRect& geometry, int alpha)
 
 QLabel* addLabel(QWidget* window, const QString& text, int x, int y, int width)
 {
-    auto* label = new QLabel(text, window);
+    QLabel* label = makeLabel(text, QFont(QStringLiteral("Verdana"), 9), darkBlue, window);
     label->setGeometry(x, y, width, labelHeight);
-    label->setFont(QFont(QStringLiteral("Verdana"), 9));
-    QPalette colours = label->palette();
-    colours.setColor(QPalette::WindowText, darkBlue);
-    label->setPalette(colours);
     return label;
 }
 
@@ -110,7 +103,7 @@ void TfrmArchivio_Scadenze::createTimeBoxes()
                        Field::Data, QRect(92, 100, 160, fieldHeight));
     txtData->setReadOnly(true);
     txtData->setAlignment(Qt::AlignCenter);
-    impData = new PictureButton(art::calendarLeaf(QColor(200, 30, 40)), QStringLiteral("Calendario"), this);
+    impData = new PictureButton(art::calendarLeaf(calendarRed), QStringLiteral("Calendario"), this);
     impData->setObjectName(QStringLiteral("impData"));
     impData->setGeometry(258, 100, 30, 30);
 
@@ -127,7 +120,7 @@ void TfrmArchivio_Scadenze::createTimeBoxes()
                                 QRect(488, 100, 70, fieldHeight));
 
     addBox(this, QRect(598, 70, 222, 72), 120);
-    (new Picture(art::alarmClock(QColor(200, 30, 40)), QString(), this))->setGeometry(604, 82, 48, 48);
+    (new Picture(art::alarmClock(calendarRed), QString(), this))->setGeometry(604, 82, 48, 48);
     txtAvviso = addField(this, "txtAvviso", QStringLiteral("Giorni di preavviso:"),
                          Field::Avviso, QRect(660, 100, 80, fieldHeight),
                          CharacterSet::Digits);
@@ -160,7 +153,7 @@ void TfrmArchivio_Scadenze::createContact()
     txtTel = addField(this, "txtTel", QStringLiteral("Telefono:"), Field::Tel, QRect(338, 354, 230, fieldHeight));
     txtCel = addField(this, "txtCel", QStringLiteral("Cellulare:"), Field::Cel, QRect(580, 354, 240, fieldHeight));
     txtEmail = addField(this, "txtEmail", QStringLiteral("E-mail:"), Field::Email, QRect(76, 408, 216, fieldHeight));
-    btnEmail = new PictureButton(art::envelope(QColor(40, 150, 60)), QStringLiteral("Invia e-mail"), this);
+    btnEmail = new PictureButton(art::envelope(iconGreen), QStringLiteral("Invia e-mail"), this);
     btnEmail->setObjectName(QStringLiteral("btnEmail"));
     btnEmail->setGeometry(296, 408, 30, fieldHeight);
     txtLuogo = addField(this, "txtLuogo", QStringLiteral("Luogo:"), Field::Luogo, QRect(338, 408, 300, fieldHeight));
@@ -175,10 +168,10 @@ void TfrmArchivio_Scadenze::createReminder()
     const QString reminder = QStringLiteral(
         "Ricordarsi di spuntare la casella Impegno assolto nel momento in cui si \u00e8 ottemperato alla scadenza "
         "in modo da rimuoverla dalle scadenze imminenti.");
-    imgPromemoria = new Picture(art::note(reminder, QColor(255, 236, 160)), reminder, this);
+    imgPromemoria = new Picture(art::note(reminder, noteYellow), reminder, this);
     imgPromemoria->setObjectName(QStringLiteral("imgPromemoria"));
     imgPromemoria->setGeometry(24, 452, 540, 62);
-    imgFreccia = new Picture(art::arrow(QColor(200, 30, 40)), QString(), this);
+    imgFreccia = new Picture(art::arrow(calendarRed), QString(), this);
     imgFreccia->setObjectName(QStringLiteral("imgFreccia"));
     imgFreccia->setGeometry(572, 466, 54, 34);
 
@@ -198,7 +191,7 @@ void TfrmArchivio_Scadenze::createCommands()
     column->setGeometry(846, 12, 130, 636);
     column->setStyleSheet(QStringLiteral("background: white; border-radius: 6px;"));
     const auto addCommand = [this](const char* name, const QString& caption, int row) {
-        auto* button = new PictureButton(art::captionButton(caption, commandColour, 10), caption, this);
+        auto* button = new PictureButton(art::captionButton(caption, commandBlue, 10), caption, this);
         button->setObjectName(QString::fromLatin1(name));
         button->setGeometry(854, 22 + row * 51, 114, 42);
         return button;

@@ -37,14 +37,14 @@ NavigationStep navigationStep(NavigationCommand command, int recordCount, QStrin
     return fromNumber(command, recordCount, number);
 }
 
+// Cards are never removed, so the card the count leads to is still there
+// when it is read.
 Navigation navigate(const QString& path, NavigationCommand command, QStringView cardNumber)
 {
-    ArchiveFile archive(path, ArchiveAccess::Read);
-    Navigation result{navigationStep(command, archive.recordCount(), cardNumber), {}};
-    if (result.step.kind == Kind::ShowCard) {
-        archive.seek(result.step.card - 1);
-        result.card = archive.readNext();
-    }
+    const int recordCount = ArchiveFile(path, ArchiveAccess::Read).recordCount();
+    Navigation result{navigationStep(command, recordCount, cardNumber), {}};
+    if (result.step.kind == Kind::ShowCard)
+        result.card = readCard(path, result.step.card);
     return result;
 }
 

@@ -3,6 +3,7 @@
 #include "archive/text_conventions.h"
 #include "current_card/current_card.h"
 #include "platform/platform.h"
+#include "widgets/colours.h"
 #include "widgets/window_look.h"
 
 #include <QCalendarWidget>
@@ -10,11 +11,6 @@
 #include <QPushButton>
 
 namespace memora {
-
-namespace {
-const QColor darkBrown(92, 51, 23);
-const QColor lightBlueGrey(214, 224, 234);
-}  // namespace
 
 TfrmCalendario::TfrmCalendario(QWidget* owner, CurrentCard* card) : QDialog(owner), m_card(card)
 {

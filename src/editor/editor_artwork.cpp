@@ -1,6 +1,7 @@
 #include "editor/editor_artwork.h"
 
 #include "widgets/artwork.h"
+#include "widgets/colours.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -9,26 +10,9 @@ namespace memora::art {
 
 namespace {
 
-QRectF square(const QRectF& r, qreal margin)
-{
-    const qreal side = qMin(r.width(), r.height()) - 2 * margin;
-    return {r.center().x() - side / 2, r.center().y() - side / 2, side, side};
-}
-
 QLinearGradient downward(const QRectF& r, const QColor& colour)
 {
     return verticalGradient(r, colour.lighter(140), colour);
-}
-
-void drawDial(QPainter& p, const QRectF& dial, const QColor& colour)
-{
-    p.setPen(QPen(colour.darker(130), 2));
-    p.setBrush(Qt::white);
-    p.drawEllipse(dial);
-    const QPointF centre = dial.center();
-    p.setPen(QPen(colour.darker(150), 2, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(centre, centre + QPointF(0, -dial.height() * 0.32));
-    p.drawLine(centre, centre + QPointF(dial.width() * 0.24, dial.height() * 0.1));
 }
 
 }  // namespace
@@ -56,7 +40,7 @@ Artwork navigationArrow(Step step, const QColor& colour)
         p.drawRoundedRect(face, 4, 4);
         const bool forward = step == Step::Next || step == Step::Last;
         const bool toEnd = step == Step::First || step == Step::Last;
-        const QRectF glyph = square(face, face.height() * 0.25);
+        const QRectF glyph = centredSquare(face, face.height() * 0.25);
         const qreal tip = forward ? glyph.right() : glyph.left();
         const qreal back = forward ? glyph.left() + glyph.width() * 0.2 : glyph.right() - glyph.width() * 0.2;
         QPolygonF triangle;
@@ -75,8 +59,8 @@ Artwork navigationArrow(Step step, const QColor& colour)
 Artwork calendarLeaf(const QColor& colour)
 {
     return [=](QPainter& p, const QRectF& r) {
-        const QRectF leaf = square(r, 2);
-        p.setPen(QPen(QColor(90, 90, 90), 1));
+        const QRectF leaf = centredSquare(r, 2);
+        p.setPen(QPen(frameGrey, 1));
         p.setBrush(Qt::white);
         p.drawRoundedRect(leaf, 3, 3);
         p.setBrush(colour);
@@ -91,31 +75,10 @@ Artwork calendarLeaf(const QColor& colour)
     };
 }
 
-Artwork clock(const QColor& colour)
-{
-    return [=](QPainter& p, const QRectF& r) { drawDial(p, square(r, 2), colour); };
-}
-
-Artwork alarmClock(const QColor& colour)
-{
-    return [=](QPainter& p, const QRectF& r) {
-        const QRectF dial = square(r, r.height() * 0.14);
-        p.setPen(Qt::NoPen);
-        p.setBrush(colour);
-        const qreal bell = dial.width() * 0.36;
-        p.drawPie(QRectF(dial.left() - bell * 0.15, dial.top() - bell * 0.3, bell, bell), 0, 180 * 16);
-        p.drawPie(QRectF(dial.right() - bell * 0.85, dial.top() - bell * 0.3, bell, bell), 0, 180 * 16);
-        p.setPen(QPen(colour.darker(130), 2, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(dial.bottomLeft() + QPointF(dial.width() * 0.2, -2), dial.bottomLeft() + QPointF(2, 2));
-        p.drawLine(dial.bottomRight() + QPointF(-dial.width() * 0.2, -2), dial.bottomRight() + QPointF(-2, 2));
-        drawDial(p, dial, colour);
-    };
-}
-
 Artwork tick(const QColor& colour)
 {
     return [=](QPainter& p, const QRectF& r) {
-        const QRectF box = square(r, 2);
+        const QRectF box = centredSquare(r, 2);
         QPainterPath mark;
         mark.moveTo(box.left() + box.width() * 0.12, box.top() + box.height() * 0.55);
         mark.lineTo(box.left() + box.width() * 0.4, box.bottom() - box.height() * 0.12);

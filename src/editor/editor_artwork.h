@@ -1,6 +1,5 @@
 // The card editor's own pictures, drawn in code: title and header bands,
-// the navigation arrows, the calendar button and the decorative clock, alarm
-// clock and tick.
+// the navigation arrows, the calendar button and the decorative tick.
 #pragma once
 
 #include "widgets/picture.h"
@@ -19,8 +18,6 @@ Artwork navigationArrow(Step step, const QColor& colour);
 
 // A small calendar leaf, the face of the date picker's button.
 Artwork calendarLeaf(const QColor& colour);
-Artwork clock(const QColor& colour);
-Artwork alarmClock(const QColor& colour);
 Artwork tick(const QColor& colour);
 
 }  // namespace memora::art

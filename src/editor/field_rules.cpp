@@ -15,8 +15,6 @@ namespace {
 static_assert(std::numeric_limits<long double>::digits >= 64,
               "the amount rounding needs a mantissa of at least 64 bits");
 
-const QString zeroAmount = QStringLiteral("0,00");
-
 bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
 bool digitOrComma(QChar c) { return isDigit(c) || c == u','; }
@@ -170,8 +168,6 @@ bool opensDropDown(int key, Qt::KeyboardModifiers modifiers)
         return true;
     return (key == Qt::Key_Down || key == Qt::Key_Up) && modifiers.testFlag(Qt::AltModifier);
 }
-
-bool isEnterKey(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 
 std::optional<Field> enterChainNext(Field field)
 {

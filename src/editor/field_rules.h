@@ -59,7 +59,6 @@ DateFieldKey dateFieldKey(int key);
 // a mouse.
 bool opensDropDown(int key, Qt::KeyboardModifiers modifiers);
 
-bool isEnterKey(int key);
 // The field that Enter in field moves the focus to. The due date has none:
 // Enter there opens the date picker.
 std::optional<Field> enterChainNext(Field field);

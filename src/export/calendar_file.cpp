@@ -185,8 +185,7 @@ QByteArray descriptionOf(const TSchedaScadenza& card)
     QString description;
     for (const auto& [label, text] : lines) {
         const QStringView value = trimmedView(*text);
-        // "0,00" is the amount of a card for which none was entered.
-        if (value.isEmpty() || (text == &card.Importo && value == u"0,00"))
+        if (value.isEmpty() || (text == &card.Importo && value == zeroAmount))
             continue;
         if (!description.isEmpty())
             description += u'\n';

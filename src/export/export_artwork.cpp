@@ -1,6 +1,7 @@
 #include "export/export_artwork.h"
 
 #include "widgets/artwork.h"
+#include "widgets/colours.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -9,10 +10,6 @@
 namespace memora::art {
 
 namespace {
-
-const QColor excelGreen(33, 115, 70);
-const QColor alarmRed(200, 30, 45);
-const QColor workbookGreen(16, 92, 60);
 
 // The font made smaller, when it must, until text fits width.
 QFont fittedFont(QFont font, const QString& text, qreal width)
@@ -24,10 +21,10 @@ QFont fittedFont(QFont font, const QString& text, qreal width)
 
 void drawClock(QPainter& p, const QRectF& dial)
 {
-    p.setPen(QPen(QColor(40, 60, 110), 2.5));
+    p.setPen(QPen(clockNavy, 2.5));
     p.setBrush(verticalGradient(dial, Qt::white, QColor(215, 225, 245)));
     p.drawEllipse(dial);
-    p.setPen(QPen(QColor(40, 60, 110), 1.5));
+    p.setPen(QPen(clockNavy, 1.5));
     for (int hour = 0; hour < 12; ++hour) {
         p.save();
         p.translate(dial.center());
@@ -42,19 +39,19 @@ void drawClock(QPainter& p, const QRectF& dial)
 
 void drawCalendarPage(QPainter& p, const QRectF& page)
 {
-    p.setPen(QPen(QColor(90, 90, 90), 1.5));
+    p.setPen(QPen(frameGrey, 1.5));
     p.setBrush(Qt::white);
     p.drawRoundedRect(page, 4, 4);
     const QRectF band(page.left(), page.top(), page.width(), page.height() * 0.3);
     p.setBrush(alarmRed);
     p.drawRoundedRect(band, 4, 4);
-    p.setPen(QColor(60, 60, 60));
+    p.setPen(charcoal);
     for (int row = 0; row < 3; ++row)
         for (int column = 0; column < 4; ++column) {
             const QRectF cell(page.left() + 4 + column * (page.width() - 8) / 4,
                               band.bottom() + 4 + row * (page.bottom() - band.bottom() - 8) / 3,
                               (page.width() - 8) / 4 - 3, (page.bottom() - band.bottom() - 8) / 3 - 3);
-            p.fillRect(cell, QColor(200, 205, 215));
+            p.fillRect(cell, cellGrey);
         }
 }
 
@@ -125,7 +122,7 @@ Artwork calendarFileIcon()
         QPolygonF sheet;
         sheet << page.topLeft() << QPointF(page.right() - fold, page.top()) << QPointF(page.right(), page.top() + fold)
               << page.bottomRight() << page.bottomLeft();
-        p.setPen(QPen(QColor(90, 90, 90), 1.2));
+        p.setPen(QPen(frameGrey, 1.2));
         p.setBrush(Qt::white);
         p.drawPolygon(sheet);
         p.setBrush(QColor(215, 215, 215));
@@ -135,7 +132,7 @@ Artwork calendarFileIcon()
         p.setPen(Qt::NoPen);
         p.setBrush(verticalGradient(band, alarmRed.lighter(130), alarmRed));
         p.drawRoundedRect(band, 2, 2);
-        p.setPen(QPen(QColor(60, 60, 60), 2, Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(charcoal, 2, Qt::SolidLine, Qt::RoundCap));
         for (const qreal x : {band.left() + band.width() * 0.25, band.left() + band.width() * 0.6})
             p.drawLine(QPointF(x, band.top() - 3), QPointF(x, band.top() + 3));
         // Two rows of days, one marked, above the file's kind on a band, as on
@@ -147,7 +144,7 @@ Artwork calendarFileIcon()
         for (int row = 0; row < 2; ++row)
             for (int column = 0; column < 4; ++column) {
                 const QRectF day(band.left() + column * cell + 1, top + row * rowHeight + 1, cell - 2, rowHeight - 2);
-                p.fillRect(day, row == 1 && column == 2 ? alarmRed : QColor(200, 205, 215));
+                p.fillRect(day, row == 1 && column == 2 ? alarmRed : cellGrey);
             }
         p.setPen(Qt::NoPen);
         p.setBrush(verticalGradient(label, alarmRed.lighter(115), alarmRed.darker(120)));

@@ -2,7 +2,7 @@
 
 #include "archive/archive_file.h"
 #include "archive/text_conventions.h"
-#include "rules/reorder.h"
+#include "memory/reorder.h"
 #include "rules/summary_line.h"
 
 #include <QCollator>

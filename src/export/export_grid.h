@@ -6,9 +6,9 @@
 
 #include "archive/card_record.h"
 #include "export/spreadsheet_file.h"
+#include "memory/large_pages.h"
+#include "memory/text_arena.h"
 #include "rules/card_scan.h"
-#include "rules/large_pages.h"
-#include "rules/text_arena.h"
 
 #include <QAbstractTableModel>
 #include <QString>

@@ -8,6 +8,7 @@
 #include "info/help_window.h"
 #include "platform/platform.h"
 #include "widgets/artwork.h"
+#include "widgets/colours.h"
 #include "widgets/picture.h"
 #include "widgets/window_look.h"
 
@@ -33,9 +34,6 @@ struct ExportViewTraits {
 };
 
 namespace {
-
-const QColor lightGrey(236, 236, 236);
-const QColor slateBlue(72, 84, 140);
 
 const QString infoInitial = QStringLiteral("Esportazione archivio in Microsoft Excel.");
 const QString infoEsporta = QStringLiteral("Esporta l'archivio in formato Microsoft Excel.");

@@ -19,7 +19,7 @@ void exportViewFile(QWidget* parent, const QString& fileName, const std::functio
     }
     if (!messages.ask(parent, MsgApriFileExcel))
         return;
-    TMisc::Open(QLatin1Char('"') + path + QLatin1Char('"'));
+    TMisc::Open(path);
 }
 
 void EsportaGriglia(QWidget* parent, const SheetRows& grid, const SpreadsheetSheet& sheet)

@@ -3,7 +3,7 @@
 #include "archive/text_conventions.h"
 #include "archive/windows1252.h"
 
-#include <QFile>
+#include <QSaveFile>
 
 #include <algorithm>
 
@@ -141,13 +141,6 @@ void appendRow(QByteArray& bytes, const SheetRows& grid, int row, int columns)
 
 }  // namespace
 
-QByteArray encodeCellText(QStringView text)
-{
-    QByteArray bytes;
-    appendCellText(bytes, text);
-    return bytes;
-}
-
 bool writeSpreadsheet(QIODevice& out, const SpreadsheetSheet& sheet, const SheetRows& grid)
 {
     ChunkedWriter writer(out);
@@ -164,12 +157,12 @@ bool writeSpreadsheet(QIODevice& out, const SpreadsheetSheet& sheet, const Sheet
 
 bool writeSpreadsheetFile(const QString& path, const SpreadsheetSheet& sheet, const SheetRows& grid)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
-    const bool written = writeSpreadsheet(file, sheet, grid);
-    file.close();
-    return written && file.error() == QFileDevice::NoError;
+    if (!writeSpreadsheet(file, sheet, grid))
+        return false;  // the temporary file goes with file
+    return file.commit();
 }
 
 }  // namespace memora

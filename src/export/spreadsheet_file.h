@@ -47,12 +47,6 @@ struct SpreadsheetSheet {
 // reads back as control characters.
 constexpr bool isCellControl(char16_t c) { return c < u' ' || (c >= 0x7F && c <= 0x9F); }
 
-// A cell's bytes: trimmed, "&", "<" and ">" written as HTML entities so the
-// text reaches the spreadsheet as typed, a control character (C0, DEL or C1)
-// left inside the text written as a blank so the file stays one clean line,
-// and a character outside Windows-1252 written as "?".
-QByteArray encodeCellText(QStringView text);
-
 // The cell texts a sheet is written from, read row by row as it is written.
 // The export grid is one; asking it for a cell copies and allocates nothing,
 // so a million rows go out without a text made for each of their cells.
@@ -68,13 +62,17 @@ public:
 // Writes the whole document to out, reading the rows from grid as it goes
 // (grid columns 1 to sheet.columns). Memory stays the same
 // whatever the number of rows. Returns false as soon as a write fails.
+// A cell's text is written trimmed, "&", "<" and ">" as HTML entities so the
+// text reaches the spreadsheet as typed, a control character (C0, DEL or C1)
+// left inside the text as a blank so the file stays one clean line, and a
+// character outside Windows-1252 as "?".
 // REQUIRES: out is open for writing; sheet.columns is 13 or 14.
 bool writeSpreadsheet(QIODevice& out, const SpreadsheetSheet& sheet, const SheetRows& grid);
 
-// Creates the file at path anew (replacing one of that name) and writes the
-// document into it. False when the file cannot be created, in which case an
-// existing file is left as it was, or when a write fails, in which case the
-// part written stays on disk.
+// Writes the document into a new file beside path and puts it in the place of
+// any file of that name only once it is whole. False when the file cannot be
+// written or put in place; a file of that name is then left as it was, and no
+// part of the new one stays behind.
 bool writeSpreadsheetFile(const QString& path, const SpreadsheetSheet& sheet, const SheetRows& grid);
 
 }  // namespace memora

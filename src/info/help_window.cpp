@@ -3,6 +3,7 @@
 #include "info/text_link.h"
 #include "platform/platform.h"
 #include "widgets/artwork.h"
+#include "widgets/colours.h"
 #include "widgets/picture.h"
 #include "widgets/window_look.h"
 
@@ -15,8 +16,6 @@ namespace memora {
 
 namespace {
 
-const QColor crimson(220, 20, 60);
-const QColor lightBlue(173, 216, 230);
 const QString heading = QStringLiteral("Guida all'utilizzo del software");
 
 }  // namespace
@@ -28,15 +27,12 @@ TfrmGuida::TfrmGuida(QWidget* owner)
     setGradientBackground(this, Qt::white, lightBlue);
 
     QWidget* panel = addWhitePanel(QRect(0, 0, 670, 92));
-    imgLogo = new Picture(art::banner(QStringLiteral("?"), QColor(40, 150, 60), heading), heading, panel);
+    imgLogo = new Picture(art::banner(QStringLiteral("?"), iconGreen, heading), heading, panel);
     imgLogo->setGeometry(16, 8, 638, 76);
 
-    lblTitolo = new QLabel(QStringLiteral("Argomento della guida."), this);
+    lblTitolo = makeLabel(QStringLiteral("Argomento della guida."), QFont(QStringLiteral("Arial"), 16, QFont::Bold),
+                          crimson, this);
     lblTitolo->setGeometry(24, 104, 622, 34);
-    lblTitolo->setFont(QFont(QStringLiteral("Arial"), 16, QFont::Bold));
-    QPalette titleColours = lblTitolo->palette();
-    titleColours.setColor(QPalette::WindowText, crimson);
-    lblTitolo->setPalette(titleColours);
 
     txtGuida = new QPlainTextEdit(this);
     txtGuida->setGeometry(24, 144, 622, 340);
@@ -59,7 +55,7 @@ TfrmGuida::TfrmGuida(QWidget* owner)
 
 QString TfrmGuida::linkTarget() const
 {
-    return u'"' + QDir(programDirectory()).filePath(QStringLiteral("Guida.pdf")) + u'"';
+    return QDir(programDirectory()).filePath(QStringLiteral("Guida.pdf"));
 }
 
 void MostraGuida(QWidget* owner, const QString& title, const QString& text)

@@ -3,6 +3,7 @@
 #include "info/maker.h"
 #include "info/text_link.h"
 #include "widgets/artwork.h"
+#include "widgets/colours.h"
 #include "widgets/picture.h"
 #include "widgets/window_look.h"
 
@@ -29,7 +30,7 @@ TfrmInfo::TfrmInfo(QWidget* owner)
     setGradientBackground(this, Qt::black, Qt::white);
 
     QWidget* panel = addWhitePanel(QRect(0, 0, 473, 92));
-    imgLogo = new Picture(art::banner(QStringLiteral("i"), QColor(70, 130, 180), heading), heading, panel);
+    imgLogo = new Picture(art::banner(QStringLiteral("i"), steelBlue, heading), heading, panel);
     imgLogo->setGeometry(12, 8, 449, 76);
 
     const QString aboutText = about.arg(maker::name);
@@ -40,7 +41,7 @@ TfrmInfo::TfrmInfo(QWidget* owner)
     writeTo->setFont(QFont(QStringLiteral("Verdana"), 11, QFont::Bold));
     writeTo->setGeometry(36, 376, 401, 28);
 
-    imgEmail = new PictureButton(art::envelope(QColor(70, 130, 180)), QStringLiteral("Scrivi al produttore"), this);
+    imgEmail = new PictureButton(art::envelope(steelBlue), QStringLiteral("Scrivi al produttore"), this);
     imgEmail->setGeometry(36, 416, 56, 44);
     addLinkHandle(imgEmail);
     lnkWeb->setGeometry(104, 420, 333, 36);
@@ -54,8 +55,8 @@ TfrmInfo::TfrmInfo(QWidget* owner)
 // blanks, which is how a "mailto:" link carries them to the mail program.
 QString TfrmInfo::linkTarget() const
 {
-    return u'"' + QStringLiteral("mailto:") + maker::emailAddress + QStringLiteral("?subject=") + mailSubject
-           + QStringLiteral("&body=") + mailBody + u'"';
+    return QStringLiteral("mailto:") + maker::emailAddress + QStringLiteral("?subject=") + mailSubject
+           + QStringLiteral("&body=") + mailBody;
 }
 
 }  // namespace memora

@@ -8,8 +8,8 @@ namespace memora {
 
 class TMisc {
 public:
-    // Hands the text to the desktop's open service. Callers may enclose the
-    // text in double quotes, as a shell would want; they are removed. A text
+    // Hands the text to the desktop's open service. A text enclosed in double
+    // quotes, as a shell would want it, is opened without them. A text
     // with a scheme ("https:", "mailto:") is a URL, whose blanks and accents
     // the URL layer percent-encodes; any other text is a file path. A file
     // that does not exist, or an empty text, opens nothing. Nothing is ever

@@ -3,6 +3,7 @@
 #include "info/maker.h"
 #include "info/text_link.h"
 #include "widgets/artwork.h"
+#include "widgets/colours.h"
 #include "widgets/picture.h"
 #include "widgets/window_look.h"
 
@@ -12,7 +13,6 @@ namespace memora {
 
 namespace {
 
-const QColor darkGrey(64, 64, 64);
 const QString presentation = QStringLiteral(
     "Lo scadenzario personale per pagamenti, eventi e appuntamenti.\n"
     "Software libero da usare. \u00a9 %1");

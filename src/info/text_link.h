@@ -2,14 +2,12 @@
 // button, reachable by Tab and announced by its text.
 #pragma once
 
+#include "widgets/colours.h"
+
 #include <QAbstractButton>
 #include <QColor>
 
 namespace memora {
-
-// The link's colour at rest, and while the mouse button is held on it.
-inline const QColor linkColour(0, 0, 128);      // dark blue
-inline const QColor linkPressedColour(255, 140, 0);  // orange
 
 class TextLink : public QAbstractButton {
     Q_OBJECT

@@ -5,15 +5,12 @@
 #include "print/print_artwork.h"
 #include "print/report_layout.h"
 #include "widgets/artwork.h"
+#include "widgets/colours.h"
 #include "widgets/window_look.h"
 
 #include <QPushButton>
 
 namespace memora {
-
-namespace {
-const QColor steelBlue(70, 130, 180);
-}
 
 CardPrintWindow::CardPrintWindow(QWidget* owner, const CurrentCard* card, const Texts& texts)
     : QDialog(owner), m_card(card)
@@ -34,7 +31,7 @@ void CardPrintWindow::createPictures(const Texts& texts)
     heading->setGeometry(16, 12, 332, 96);
     auto* icon = new Picture(art::printer(texts.magnifier), QString(), this);
     icon->setGeometry(16, 124, 72, 72);
-    auto* instruction = new Picture(art::note(texts.instruction, QColor(255, 236, 160)), texts.instruction, this);
+    auto* instruction = new Picture(art::note(texts.instruction, noteYellow), texts.instruction, this);
     instruction->setGeometry(100, 120, 248, 82);
     auto* person = new Picture(art::person(steelBlue.darker(130)), QString(), this);
     person->setGeometry(160, 212, 44, 64);

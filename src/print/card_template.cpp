@@ -2,13 +2,12 @@
 
 #include "archive/card_record.h"
 #include "archive/text_conventions.h"
+#include "widgets/colours.h"
 
 namespace memora {
 
 namespace {
 
-const QColor lightSteelBlue(176, 196, 222);
-const QColor gold(255, 215, 0);
 constexpr qreal firstRowTop = 7;
 constexpr qreal rowPitch = 5;
 constexpr qreal rowHeight = 4.6;

@@ -1,10 +1,11 @@
 #include "print/list_template.h"
 
+#include "widgets/colours.h"
+
 namespace memora {
 
 namespace {
 
-const QColor slateGrey(112, 128, 144);
 constexpr qreal bandWidth = units(1046.93);
 constexpr qreal barHeight = units(30.236);
 

@@ -1,12 +1,10 @@
 #include "print/print_artwork.h"
 
+#include "widgets/colours.h"
+
 #include <QPainter>
 
 namespace memora::art {
-
-namespace {
-const QColor ink(25, 45, 90);
-}
 
 Artwork heading(const QString& title, const QString& line)
 {

@@ -24,8 +24,6 @@ constexpr qreal mmPerUnit = 25.4 / 96.0;
 
 // A length given in 1/96 inch, in millimetres.
 constexpr qreal units(qreal length) { return length * mmPerUnit; }
-// A length in millimetres, in 1/96 inch.
-constexpr qreal inUnits(qreal millimetres) { return millimetres / mmPerUnit; }
 
 struct TextStyle {
     QString family = QStringLiteral("Arial");

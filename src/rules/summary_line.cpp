@@ -29,8 +29,6 @@ QChar* putFitted(QChar* out, QStringView text, int n)
 
 }  // namespace
 
-QString fitted(const QString& text, int n) { return (text + QString(n, u' ')).left(n); }
-
 qsizetype rigaRiepilogoLength(const TSchedaScadenza& card) { return fixedWidth + trimmedView(card.Cel).size(); }
 
 QChar* writeRigaRiepilogo(const TSchedaScadenza& card, QChar* out)

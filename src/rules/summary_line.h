@@ -8,9 +8,6 @@
 
 namespace memora {
 
-// Appends n spaces and keeps the first n characters.
-QString fitted(const QString& text, int n);
-
 // "Data: " date(10) "  Ora: " time(5) "  Causale: " reason(54)
 // "  Contatto: " contact(30) " Cel. " mobile: 141 characters and the mobile.
 QString RigaRiepilogo(const TSchedaScadenza& card);

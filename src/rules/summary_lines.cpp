@@ -1,6 +1,6 @@
 #include "rules/summary_lines.h"
 
-#include "rules/reorder.h"
+#include "memory/reorder.h"
 #include "rules/summary_line.h"
 
 namespace memora {

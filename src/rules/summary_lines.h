@@ -6,8 +6,8 @@
 #pragma once
 
 #include "archive/card_record.h"
-#include "rules/large_pages.h"
-#include "rules/text_arena.h"
+#include "memory/large_pages.h"
+#include "memory/text_arena.h"
 
 #include <QStringList>
 #include <QStringView>

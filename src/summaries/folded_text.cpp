@@ -1,5 +1,7 @@
 #include "summaries/folded_text.h"
 
+#include "archive/text_conventions.h"
+
 #include <algorithm>
 
 namespace memora {
@@ -15,11 +17,6 @@ bool matchesAt(QStringView text, qsizetype at, QStringView foldedNeedle)
 }
 
 }  // namespace
-
-bool containsFolded(QStringView text, QStringView foldedNeedle)
-{
-    return FoldedNeedle(foldedNeedle.toString()).occursIn(text);
-}
 
 FoldedNeedle::FoldedNeedle(const QString& foldedNeedle) : m_needle(foldedNeedle)
 {

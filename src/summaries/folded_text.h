@@ -9,21 +9,17 @@
 
 namespace memora {
 
-// c with the letters A to Z turned to a to z.
-constexpr char16_t foldedChar(char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; }
-
-// True when needle occurs in text as a run of consecutive characters once the
-// letters A to Z of text are turned to a to z. needle is already folded
-// (foldAZ). An empty needle occurs nowhere.
-bool containsFolded(QStringView text, QStringView foldedNeedle);
-
-// The same test for one needle in many texts, as a find through a long list
-// makes it. It skips along each text by what the needle's characters allow
+// One needle looked for in many texts, as a find through a long list looks
+// for it. It skips along each text by what the needle's characters allow
 // (Horspool's search), so a long needle reads a few characters of a text in
 // place of every one.
 class FoldedNeedle {
 public:
+    // The needle is already folded (foldAZ).
     explicit FoldedNeedle(const QString& foldedNeedle);
+    // True when the needle occurs in text as a run of consecutive characters
+    // once the letters A to Z of text are turned to a to z. An empty needle
+    // occurs nowhere.
     bool occursIn(QStringView text) const;
 
 private:

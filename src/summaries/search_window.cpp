@@ -2,13 +2,14 @@
 
 #include "archive/archive_file.h"
 #include "archive/text_conventions.h"
-#include "editor/editor_artwork.h"
 #include "platform/platform.h"
 #include "rules/card_scan.h"
 #include "summaries/card_search.h"
 #include "summaries/summary_artwork.h"
 #include "summaries/summary_panel.h"
 #include "widgets/artwork.h"
+#include "widgets/colours.h"
+#include "widgets/keys.h"
 #include "widgets/summary_list.h"
 #include "widgets/window_look.h"
 
@@ -46,19 +47,6 @@ const std::array<CriterionRow, searchCriteriaCount> criterionRows = {{
     {&Form::txtNote, &Form::lblCampo04, &Form::effCampo04, "Note:", "txtNote"},
 }};
 
-const QColor darkCyan(0, 139, 139);
-const QColor panelOutline(140, 150, 170);
-
-QLabel* makeLabel(const QString& text, int pointSize, const QColor& colour, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setFont(QFont(QStringLiteral("Verdana"), pointSize));
-    QPalette colours = label->palette();
-    colours.setColor(QPalette::WindowText, colour);
-    label->setPalette(colours);
-    return label;
-}
-
 QLabel* makeHiddenLabel(const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
@@ -88,14 +76,15 @@ void TfrmTrovaScadenze::createCriteriaPanel()
 
     auto* box = new Picture(art::gradientBox(Qt::white, Qt::white, panelOutline), QString(), panAvvio);
     box->setGeometry(8, 8, 817, 86);
-    auto* lens = new Picture(art::magnifier(QColor(60, 70, 90)), QString(), panAvvio);
+    auto* lens = new Picture(art::magnifier(lensFrame), QString(), panAvvio);
     lens->setGeometry(24, 17, 60, 68);
+    const QFont hintFont(QStringLiteral("Verdana"), 9);
     lblRigo04 = makeLabel(QStringLiteral("Immettere nei campi prescelti una o più parole consecutive presenti nelle "
                                          "schede da trovare e premere il pulsante Cerca."),
-                          9, Qt::black, panAvvio);
-    lblRigo05 = makeLabel(QStringLiteral("Lasciare in bianco tutti gli altri campi."), 9, Qt::black, panAvvio);
+                          hintFont, Qt::black, panAvvio);
+    lblRigo05 = makeLabel(QStringLiteral("Lasciare in bianco tutti gli altri campi."), hintFont, Qt::black, panAvvio);
     lblRigo06 = makeLabel(QStringLiteral("Per ogni ricerca è possibile utilizzare uno o più campi contemporaneamente."),
-                          9, Qt::black, panAvvio);
+                          hintFont, Qt::black, panAvvio);
     lblRigo04->setWordWrap(true);
     lblRigo04->setGeometry(100, 12, 715, 34);
     lblRigo05->setGeometry(100, 48, 715, 18);
@@ -110,7 +99,7 @@ void TfrmTrovaScadenze::createCriteriaPanel()
     btnCerca = new WindowButton(QStringLiteral("Cerca"), panAvvio);
     btnCerca->setGeometry(667, 491, 150, 30);
     btnCerca->installEventFilter(this);
-    lblAttendere = makeLabel(QStringLiteral("Ricerca schede in corso. Attendere..."), 9, darkCyan, panAvvio);
+    lblAttendere = makeLabel(QStringLiteral("Ricerca schede in corso. Attendere..."), hintFont, darkCyan, panAvvio);
     lblAttendere->setGeometry(176, 497, 481, 18);
     lblAttendere->setAlignment(Qt::AlignCenter);
     lblAttendere->hide();
@@ -126,8 +115,8 @@ void TfrmTrovaScadenze::createCriteria(QWidget* area)
 {
     auto* strip = new Picture(art::gradientBox(Qt::white, Qt::white, panelOutline), QString(), area);
     strip->setGeometry(0, 0, 72, area->height());
-    const std::array<Artwork, 4> icons = {art::alarmClock(QColor(200, 20, 30)), art::deskCalendar(),
-                                          art::hourglass(QColor(220, 170, 60), QColor(110, 70, 40)),
+    const std::array<Artwork, 4> icons = {art::alarmClock(bannerRed), art::deskCalendar(),
+                                          art::hourglass(hourglassSand, hourglassFrame),
                                           art::person(QColor(70, 110, 170))};
     for (std::size_t k = 0; k < icons.size(); ++k)
         (new Picture(icons[k], QString(), area))->setGeometry(12, 20 + int(k) * 90, 48, 56);
@@ -139,7 +128,8 @@ void TfrmTrovaScadenze::createCriteria(QWidget* area)
         Picture* highlight = new Picture(art::fieldHighlight(), QString(), area);
         highlight->setGeometry(x - 4, y + 22, 328, 30);
         highlight->hide();
-        QLabel* label = makeLabel(QString::fromUtf8(row.caption), 12, Qt::black, area);
+        QLabel* label =
+            makeLabel(QString::fromUtf8(row.caption), QFont(QStringLiteral("Verdana"), 12), Qt::black, area);
         label->setGeometry(x, y, 320, 20);
         auto* field = new QLineEdit(area);
         field->setObjectName(QString::fromLatin1(row.name));
@@ -158,7 +148,7 @@ void TfrmTrovaScadenze::createCriteria(QWidget* area)
 
 void TfrmTrovaScadenze::createResultExtras()
 {
-    lblTrovate = makeLabel(QString(), 9, darkCyan, panContainer);
+    lblTrovate = makeLabel(QString(), QFont(QStringLiteral("Verdana"), 9), darkCyan, panContainer);
     lblTrovate->setGeometry(176, 497, 481, 18);
     lblTrovate->setAlignment(Qt::AlignCenter);
 }
@@ -195,8 +185,7 @@ bool TfrmTrovaScadenze::criterionEvent(int k, QEvent* event)
     case QEvent::FocusIn: m_highlights[std::size_t(k)]->show(); return false;
     case QEvent::FocusOut: m_highlights[std::size_t(k)]->hide(); return false;
     case QEvent::KeyPress: {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        if (!isEnterKey(static_cast<QKeyEvent*>(event)->key()))
             return false;
         m_fields[std::size_t((k + 1) % searchCriteriaCount)]->setFocus(Qt::TabFocusReason);
         return true;

@@ -1,28 +1,16 @@
 #include "summaries/summary_artwork.h"
 
-#include "editor/editor_artwork.h"
 #include "widgets/artwork.h"
+#include "widgets/colours.h"
 
 #include <QPainter>
 
 namespace memora::art {
 
-namespace {
-
-const QColor bannerRed(200, 20, 30);
-
-QRectF square(const QRectF& area)
-{
-    const qreal side = qMin(area.width(), area.height());
-    return QRectF(area.center().x() - side / 2, area.center().y() - side / 2, side, side);
-}
-
-}  // namespace
-
 Artwork magnifier(const QColor& frame)
 {
     return [=](QPainter& p, const QRectF& r) {
-        const QRectF box = square(r);
+        const QRectF box = centredSquare(r);
         const qreal s = box.width();
         const QRectF lens(box.left() + s * 0.08, box.top() + s * 0.08, s * 0.58, s * 0.58);
         p.setPen(QPen(frame, s * 0.14, Qt::SolidLine, Qt::RoundCap));
@@ -36,12 +24,12 @@ Artwork magnifier(const QColor& frame)
 Artwork summaryBanner(const QString& subject)
 {
     return [=](QPainter& p, const QRectF& r) {
-        p.setPen(QPen(QColor(150, 150, 150), 1));
+        p.setPen(QPen(midGrey, 1));
         p.setBrush(verticalGradient(r, Qt::white, QColor(225, 225, 225)));
         p.drawRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
         const qreal icon = r.height() - 8;
         alarmClock(bannerRed)(p, QRectF(r.left() + 12, r.top() + 4, icon, icon));
-        hourglass(QColor(220, 170, 60), QColor(110, 70, 40))(p, QRectF(r.right() - 12 - icon, r.top() + 4, icon, icon));
+        hourglass(hourglassSand, hourglassFrame)(p, QRectF(r.right() - 12 - icon, r.top() + 4, icon, icon));
         p.setFont(QFont(QStringLiteral("Verdana"), 18, QFont::Bold));
         p.setPen(bannerRed);
         p.drawText(r, Qt::AlignCenter, subject);
@@ -61,7 +49,7 @@ Artwork fieldHighlight()
 {
     return [](QPainter& p, const QRectF& r) {
         const QRectF frame = r.adjusted(1, 1, -1, -1);
-        p.setPen(QPen(QBrush(verticalGradient(frame, QColor(255, 215, 0), Qt::white)), 2));
+        p.setPen(QPen(QBrush(verticalGradient(frame, gold, Qt::white)), 2));
         p.setBrush(QColor(255, 245, 140));
         p.drawRoundedRect(frame, 4, 4);
     };

@@ -1,5 +1,4 @@
-// The artwork of the summary and search windows, drawn in code. The alarm
-// clock is the card editor's (editor/editor_artwork.h).
+// The artwork of the summary and search windows, drawn in code.
 #pragma once
 
 #include "widgets/picture.h"

@@ -1,5 +1,6 @@
 #include "summaries/summary_order.h"
 
+#include "archive/text_conventions.h"
 #include "summaries/folded_text.h"
 
 #include <algorithm>

@@ -4,7 +4,10 @@
 #include "summaries/find_in_list.h"
 #include "summaries/summary_artwork.h"
 #include "summaries/summary_order.h"
+#include "widgets/colours.h"
+#include "widgets/keys.h"
 #include "widgets/summary_list.h"
+#include "widgets/window_look.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -19,24 +22,6 @@ constexpr int listPointSize = 12;
 // How many lines ahead Trova asks for the line it will read.
 constexpr std::size_t findReadAhead = 8;
 
-QLabel* makeLabel(const QString& text, const QColor& colour, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setFont(QFont(QStringLiteral("Verdana"), 9));
-    QPalette colours = label->palette();
-    colours.setColor(QPalette::WindowText, colour);
-    label->setPalette(colours);
-    return label;
-}
-
-bool isEnter(const QEvent* event)
-{
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    const int key = static_cast<const QKeyEvent*>(event)->key();
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
 }  // namespace
 
 WindowButton::WindowButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent)
@@ -48,7 +33,7 @@ WindowButton::WindowButton(const QString& caption, QWidget* parent) : QPushButto
 
 void WindowButton::keyPressEvent(QKeyEvent* event)
 {
-    if (isEnter(event))
+    if (isEnterPress(event))
         click();
     else
         QPushButton::keyPressEvent(event);
@@ -65,13 +50,13 @@ void SummaryPanel::createDecoration(const QString& banner)
 {
     imgLogo = new Picture(art::summaryBanner(banner), banner, this);
     imgLogo->setGeometry(8, 8, 817, 53);
-    shpSfondo = new Picture(art::gradientBox(Qt::white, QColor(205, 215, 230), QColor(140, 150, 170)), QString(), this);
+    shpSfondo = new Picture(art::gradientBox(Qt::white, panelBlue, panelOutline), QString(), this);
     shpSfondo->setGeometry(8, 68, 817, 100);
-    shpLente = new Picture(art::gradientBox(Qt::white, Qt::white, QColor(140, 150, 170)), QString(), this);
+    shpLente = new Picture(art::gradientBox(Qt::white, Qt::white, panelOutline), QString(), this);
     shpLente->setGeometry(16, 120, 40, 40);
-    imgLente = new Picture(art::magnifier(QColor(60, 70, 90)), QString(), this);
+    imgLente = new Picture(art::magnifier(lensFrame), QString(), this);
     imgLente->setGeometry(20, 124, 32, 32);
-    shpLista = new Picture(art::gradientBox(QColor(205, 215, 230), Qt::white, QColor(140, 150, 170)), QString(), this);
+    shpLista = new Picture(art::gradientBox(panelBlue, Qt::white, panelOutline), QString(), this);
     shpLista->setGeometry(8, 174, 817, 289);
 }
 
@@ -79,11 +64,11 @@ void SummaryPanel::createControls()
 {
     lblRigo01 = makeLabel(QStringLiteral("Immettere una o più parole consecutive presenti nella scheda in elenco da "
                                          "cercare e premere il pulsante Trova."),
-                          Qt::black, this);
+                          QFont(QStringLiteral("Verdana"), 9), Qt::black, this);
     lblRigo01->setGeometry(18, 74, 800, 18);
     lblRigo02 = makeLabel(QStringLiteral("Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, "
                                          "fare di nuovo clic su Trova."),
-                          Qt::black, this);
+                          QFont(QStringLiteral("Verdana"), 9), Qt::black, this);
     lblRigo02->setGeometry(18, 94, 800, 18);
 
     txtTrova = new QLineEdit(this);
@@ -99,7 +84,7 @@ void SummaryPanel::createControls()
     lstRecords->setAccessibleName(QStringLiteral("Schede in elenco"));
 
     lblRigo03 = makeLabel(QStringLiteral("Per richiamare i dati di una scheda, selezionarla con un doppio clic."),
-                          QColor(220, 20, 60), this);
+                          QFont(QStringLiteral("Verdana"), 9), crimson, this);
     lstRecords->setAccessibleDescription(lblRigo03->text());
     lblRigo03->setGeometry(16, 466, 801, 18);
     btnChiudi = new WindowButton(QStringLiteral("Chiudi"), this);
@@ -116,11 +101,11 @@ void SummaryPanel::createControls()
 
 bool SummaryPanel::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == txtTrova && isEnter(event)) {  // txtTrovaKeyDown
+    if (watched == txtTrova && isEnterPress(event)) {  // txtTrovaKeyDown
         btnTrova->setFocus(Qt::OtherFocusReason);
         return true;
     }
-    if ((watched == lstRecords && isEnter(event))
+    if ((watched == lstRecords && isEnterPress(event))
         || (watched == lstRecords->viewport() && event->type() == QEvent::MouseButtonDblClick)) {
         emit lineChosen();
         return true;

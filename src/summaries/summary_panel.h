@@ -45,7 +45,6 @@ public:
     const SummaryEntry* selectedEntry() const;
     // Every line from the top down.
     QStringList lines() const;
-    const QString& lastKey() const { return m_UltimaChiave; }
 
 signals:
     // A double-click anywhere on the list, or Enter on it.

@@ -4,7 +4,6 @@
 #include "current_card/current_card.h"
 #include "platform/platform.h"
 #include "print/list_report.h"
-#include "summaries/chosen_card.h"
 #include "summaries/summary_panel.h"
 #include "widgets/summary_list.h"
 #include "widgets/window_look.h"

@@ -1,5 +1,7 @@
 #include "widgets/artwork.h"
 
+#include "widgets/colours.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -15,6 +17,12 @@ QLinearGradient verticalGradient(const QRectF& area, const QColor& top, const QC
     return gradient;
 }
 
+QRectF centredSquare(const QRectF& area, qreal margin)
+{
+    const qreal side = qMin(area.width(), area.height()) - 2 * margin;
+    return {area.center().x() - side / 2, area.center().y() - side / 2, side, side};
+}
+
 namespace {
 
 void drawText(QPainter& painter, const QRectF& area, const QString& text, int pointSize, const QColor& colour,
@@ -24,6 +32,17 @@ void drawText(QPainter& painter, const QRectF& area, const QString& text, int po
     painter.setFont(font);
     painter.setPen(colour);
     painter.drawText(area, flags, text);
+}
+
+void drawDial(QPainter& p, const QRectF& dial, const QColor& colour)
+{
+    p.setPen(QPen(colour.darker(130), 2));
+    p.setBrush(Qt::white);
+    p.drawEllipse(dial);
+    const QPointF centre = dial.center();
+    p.setPen(QPen(colour.darker(150), 2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(centre, centre + QPointF(0, -dial.height() * 0.32));
+    p.drawLine(centre, centre + QPointF(dial.width() * 0.24, dial.height() * 0.1));
 }
 
 }  // namespace
@@ -42,8 +61,8 @@ Artwork captionButton(const QString& caption, const QColor& colour, int pointSiz
 Artwork roundIcon(const QString& glyph, const QColor& colour)
 {
     return [=](QPainter& p, const QRectF& r) {
-        const qreal side = qMin(r.width(), r.height()) - 2;
-        const QRectF circle(r.center().x() - side / 2, r.center().y() - side / 2, side, side);
+        const QRectF circle = centredSquare(r, 1);
+        const qreal side = circle.width();
         p.setPen(QPen(colour.darker(150), 1.5));
         p.setBrush(verticalGradient(circle, colour.lighter(150), colour));
         p.drawEllipse(circle);
@@ -100,15 +119,36 @@ Artwork hourglass(const QColor& sand, const QColor& frame)
     };
 }
 
+Artwork clock(const QColor& colour)
+{
+    return [=](QPainter& p, const QRectF& r) { drawDial(p, centredSquare(r, 2), colour); };
+}
+
+Artwork alarmClock(const QColor& colour)
+{
+    return [=](QPainter& p, const QRectF& r) {
+        const QRectF dial = centredSquare(r, r.height() * 0.14);
+        p.setPen(Qt::NoPen);
+        p.setBrush(colour);
+        const qreal bell = dial.width() * 0.36;
+        p.drawPie(QRectF(dial.left() - bell * 0.15, dial.top() - bell * 0.3, bell, bell), 0, 180 * 16);
+        p.drawPie(QRectF(dial.right() - bell * 0.85, dial.top() - bell * 0.3, bell, bell), 0, 180 * 16);
+        p.setPen(QPen(colour.darker(130), 2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(dial.bottomLeft() + QPointF(dial.width() * 0.2, -2), dial.bottomLeft() + QPointF(2, 2));
+        p.drawLine(dial.bottomRight() + QPointF(-dial.width() * 0.2, -2), dial.bottomRight() + QPointF(-2, 2));
+        drawDial(p, dial, colour);
+    };
+}
+
 Artwork deskCalendar()
 {
     return [](QPainter& p, const QRectF& r) {
         const QRectF page = r.adjusted(r.width() * 0.08, r.height() * 0.12, -r.width() * 0.25, -r.height() * 0.08);
-        p.setPen(QPen(QColor(90, 90, 90), 1.5));
+        p.setPen(QPen(frameGrey, 1.5));
         p.setBrush(Qt::white);
         p.drawRoundedRect(page, 6, 6);
         const QRectF band(page.left(), page.top(), page.width(), page.height() * 0.28);
-        p.setBrush(QColor(200, 30, 40));
+        p.setBrush(calendarRed);
         p.drawRoundedRect(band, 6, 6);
         drawText(p, page.adjusted(0, band.height(), 0, 0), QStringLiteral("31"), int(page.height() * 0.3),
                  QColor(40, 40, 40), Qt::AlignCenter);
@@ -206,14 +246,14 @@ Artwork makerBanner(const QString& maker, const QString& product, const QString&
 {
     return [=](QPainter& p, const QRectF& r) {
         const QRectF card = r.adjusted(16, 16, -16, -8);
-        p.setPen(QPen(QColor(60, 60, 60), 1.5));
+        p.setPen(QPen(charcoal, 1.5));
         p.setBrush(verticalGradient(card, QColor(250, 250, 250), QColor(205, 210, 220)));
         p.drawRoundedRect(card, 14, 14);
         const qreal h = card.height();
         drawText(p, QRectF(card.left(), card.top() + h * 0.06, card.width(), h * 0.16), maker, int(h * 0.07),
-                 QColor(90, 90, 90));
+                 frameGrey);
         logo(product)(p, QRectF(card.left(), card.top() + h * 0.2, card.width(), h * 0.34));
-        p.setPen(QPen(QColor(200, 30, 45), 3, Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(alarmRed, 3, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(card.left() + card.width() * 0.25, card.top() + h * 0.58),
                    QPointF(card.right() - card.width() * 0.25, card.top() + h * 0.58));
         drawText(p, QRectF(card.left() + 24, card.top() + h * 0.62, card.width() - 48, h * 0.34), lines,
@@ -224,8 +264,8 @@ Artwork makerBanner(const QString& maker, const QString& product, const QString&
 Artwork globe(const QColor& colour)
 {
     return [=](QPainter& p, const QRectF& r) {
-        const qreal side = qMin(r.width(), r.height()) - 4;
-        const QRectF ball(r.center().x() - side / 2, r.center().y() - side / 2, side, side);
+        const QRectF ball = centredSquare(r, 2);
+        const qreal side = ball.width();
         p.setPen(QPen(colour.darker(150), 1.5));
         p.setBrush(verticalGradient(ball, colour.lighter(160), colour));
         p.drawEllipse(ball);
@@ -279,7 +319,7 @@ Artwork pdfIcon()
         p.drawPolygon(corner);
         const QRectF label(page.left() - 2, page.top() + h * 0.5, w + 4, h * 0.3);
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(200, 30, 40));
+        p.setBrush(calendarRed);
         p.drawRoundedRect(label, 2, 2);
         drawText(p, label, QStringLiteral("PDF"), qMax(6, int(label.height() * 0.5)), Qt::white, Qt::AlignCenter);
     };

@@ -11,6 +11,8 @@ namespace memora::art {
 
 // A gradient from top to bottom of area.
 QLinearGradient verticalGradient(const QRectF& area, const QColor& top, const QColor& bottom);
+// The largest square centred in area, margin inside its shorter side.
+QRectF centredSquare(const QRectF& area, qreal margin = 0);
 
 // A rounded button face in the given colour with its caption in white.
 Artwork captionButton(const QString& caption, const QColor& colour, int pointSize = 10);
@@ -19,6 +21,9 @@ Artwork roundIcon(const QString& glyph, const QColor& colour);
 // A speech bubble with a text, such as the status "Ci sono scadenze!".
 Artwork speechBubble(const QString& text, const QColor& colour);
 Artwork hourglass(const QColor& sand, const QColor& frame);
+// A clock face, and an alarm clock with its bells and feet.
+Artwork clock(const QColor& colour);
+Artwork alarmClock(const QColor& colour);
 // A desk calendar with a small clock.
 Artwork deskCalendar();
 // The product's name drawn as a logo.

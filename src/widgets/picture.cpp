@@ -1,5 +1,7 @@
 #include "widgets/picture.h"
 
+#include "widgets/keys.h"
+
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
@@ -67,7 +69,7 @@ void PictureButton::mouseMoveEvent(QMouseEvent* event)
 
 void PictureButton::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    if (isEnterKey(event->key())) {
         click();
         return;
     }

@@ -1,6 +1,7 @@
 #include "widgets/window_look.h"
 
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLinearGradient>
 #include <QPalette>
 #include <QScreen>
@@ -56,5 +57,15 @@ void centreWindow(QWidget* window)
 }
 
 void centreOnScreen(QWidget* window) { centreOn(window, screenArea(window)); }
+
+QLabel* makeLabel(const QString& text, const QFont& font, const QColor& colour, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setFont(font);
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::WindowText, colour);
+    label->setPalette(colours);
+    return label;
+}
 
 }  // namespace memora

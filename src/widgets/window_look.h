@@ -1,10 +1,13 @@
-// The look shared by the windows: gradient backgrounds and fixed sizes.
+// The look shared by the windows: gradient backgrounds, fixed sizes, labels.
 #pragma once
 
 #include <QColor>
+#include <QFont>
+#include <QString>
 
 #include <initializer_list>
 
+class QLabel;
 class QWidget;
 
 namespace memora {
@@ -23,5 +26,8 @@ void centreWindow(QWidget* window);
 
 // Centres a window on the screen, whoever its parent.
 void centreOnScreen(QWidget* window);
+
+// A label showing text in the font and colour given.
+QLabel* makeLabel(const QString& text, const QFont& font, const QColor& colour, QWidget* parent);
 
 }  // namespace memora

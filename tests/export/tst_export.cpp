@@ -11,12 +11,14 @@
 #include "export/spreadsheet_file.h"
 #include "fake_platform.h"
 #include "file_permissions.h"
+#include "file_size_limit.h"
 #include "list_limit.h"
 #include "model_tester.h"
 #include "info/help_topics.h"
 #include "info/help_window.h"
 #include "widgets/picture.h"
 
+#include <QBuffer>
 #include <QCalendarWidget>
 #include <QDir>
 #include <QFile>
@@ -34,10 +36,12 @@
 #include <optional>
 
 using namespace memora;
+using memora::test::filesIn;
 using memora::test::makeCard;
 using memora::test::readBytes;
 using memora::test::Restriction;
 using memora::test::writeArchive;
+using memora::test::writeBytes;
 
 using Cards = QList<TSchedaScadenza>;
 using Rows = QList<QByteArrayList>;
@@ -172,6 +176,29 @@ private:
     mutable QString m_cell;
 };
 
+// A grid of one row with the same text in every cell.
+class OneTextGrid : public SheetRows {
+public:
+    explicit OneTextGrid(QString text) : m_text(std::move(text)) {}
+    int sheetRowCount() const override { return 1; }
+    QStringView sheetCell(int, int) const override { return m_text; }
+
+private:
+    QString m_text;
+};
+
+// The bytes the writer makes of text in a cell: its first data cell's.
+QByteArray exportedCell(const QString& text)
+{
+    QBuffer out;
+    out.open(QIODevice::WriteOnly);
+    if (!writeSpreadsheet(out, {QString(), QStringLiteral("F"), 13}, OneTextGrid(text)))
+        return "not written";
+    const QByteArray cellStart = "<td style=\"text-align: left;\">";
+    const qsizetype from = out.data().indexOf(cellStart) + cellStart.size();
+    return out.data().mid(from, out.data().indexOf("</td>", from) - from);
+}
+
 // A device that remembers how it was written to.
 class RecordingDevice : public QIODevice {
 public:
@@ -244,7 +271,7 @@ private slots:
     void cellText_data();
     void cellText();
     void writerStreamsRows();
-    void fullDeviceFailsTheWrite();
+    void fullDiskKeepsTheEarlierFile();
 
     void emptyGridFile_data();
     void emptyGridFile();
@@ -285,8 +312,6 @@ private slots:
     void spreadsheetProgramReadsEveryCell();
 
 private:
-    void addViewRows();
-
     std::unique_ptr<test::FakePlatform> m_platform;
 };
 
@@ -299,15 +324,6 @@ void TestExport::cleanup()
     m_platform.reset();
     const QWidgetList windows = QApplication::topLevelWidgets();
     QVERIFY(std::none_of(windows.begin(), windows.end(), [](QWidget* w) { return w->isVisible(); }));
-}
-
-void TestExport::addViewRows()
-{
-    QTest::addColumn<ExportViewKind>("kind");
-    QTest::newRow("whole archive") << ExportViewKind::Scadenzario;
-    QTest::newRow("imminent") << ExportViewKind::Imminenti;
-    QTest::newRow("day") << ExportViewKind::Giornaliere;
-    QTest::newRow("month") << ExportViewKind::Mensili;
 }
 
 void TestExport::cellText_data()
@@ -336,7 +352,7 @@ void TestExport::cellText()
 {
     QFETCH(QString, text);
     QFETCH(QByteArray, bytes);
-    QCOMPARE(encodeCellText(text), bytes);
+    QCOMPARE(exportedCell(text), bytes);
 }
 
 // The document goes out while the rows are read, in pieces of a fixed size.
@@ -352,13 +368,25 @@ void TestExport::writerStreamsRows()
     QVERIFY2(device.largestWrite <= 2 * 1024 * 1024, "the document is gathered in memory");
 }
 
-void TestExport::fullDeviceFailsTheWrite()
+// The disk fills part way through the file: the write fails, the earlier
+// file of that name stays as it was and no part of the new one is left.
+void TestExport::fullDiskKeepsTheEarlierFile()
 {
-    if (!QFile::exists(QStringLiteral("/dev/full")))
-        QSKIP("no /dev/full on this system");
-    CountingGrid grid(10);
-    const SpreadsheetSheet sheet = {QStringLiteral("x.xls"), QStringLiteral("F"), 13};
-    QVERIFY(!writeSpreadsheetFile(QStringLiteral("/dev/full"), sheet, grid));
+    const QString folder = m_platform->directory();
+    const QString path = QDir(folder).filePath(QStringLiteral("Riepilogo_Scadenze.xls"));
+    writeBytes(path, "earlier export");
+    const QStringList before = filesIn(folder);
+    const CountingGrid grid(1000);
+    const SpreadsheetSheet sheet = {QStringLiteral("Riepilogo_Scadenze.xls"), QStringLiteral("F"), 13};
+    bool written = true;
+    {
+        const test::FileSizeLimit limit(64 * 1024);
+        QVERIFY(limit.applied());
+        written = writeSpreadsheetFile(path, sheet, grid);
+    }
+    QVERIFY(!written);
+    QCOMPARE(readBytes(path), QByteArray("earlier export"));
+    QCOMPARE(filesIn(folder), before);
 }
 
 void TestExport::emptyGridFile_data()
@@ -488,33 +516,36 @@ void TestExport::offerToOpenTheFile()
 
 void TestExport::unwritableTarget_data()
 {
-    QTest::addColumn<bool>("fullDevice");
+    QTest::addColumn<bool>("fullDisk");
     QTest::newRow("the name taken by a directory") << false;
-    QTest::newRow("a full device") << true;
+    QTest::newRow("a full disk") << true;
 }
 
-// The failure message, no second question, and a directory in the way
-// keeps what it holds; the view stays as it was.
+// The failure message, no second question, and what stands in the file's
+// place keeps what it holds: a directory its files, an earlier export its
+// bytes; no part of the new file is left. The view stays as it was.
 void TestExport::unwritableTarget()
 {
-    QFETCH(bool, fullDevice);
+    QFETCH(bool, fullDisk);
     QDir directory(m_platform->directory());
     const QString path = directory.filePath(QStringLiteral("Scadenze_Giornaliere.xls"));
-    if (fullDevice) {
-        if (!QFile::exists(QStringLiteral("/dev/full")))
-            QSKIP("no /dev/full on this system");
-        QVERIFY(QFile::link(QStringLiteral("/dev/full"), path));
+    if (fullDisk) {
+        writeBytes(path, "earlier export");
     } else {
         QVERIFY(directory.mkdir(QStringLiteral("Scadenze_Giornaliere.xls")));
-        QFile inside(path + QStringLiteral("/dentro.txt"));
-        QVERIFY(inside.open(QIODevice::WriteOnly));
-        inside.write("resta");
+        writeBytes(path + QStringLiteral("/dentro.txt"), "resta");
     }
     writeArchive(m_platform->archive(), {cardAt("15/03/2014", "09", "30")});
+    const QStringList before = filesIn(directory.path());
     TfrmExpGiornaliere view(nullptr, QDate(2014, 3, 15));
     view.show();
     m_platform->messages.answers = {true, true};
-    view.cmdEsporta->click();
+    {
+        std::optional<test::FileSizeLimit> limit;
+        if (fullDisk)
+            QVERIFY(limit.emplace(1024).applied());
+        view.cmdEsporta->click();
+    }
     QCOMPARE(m_platform->messages.shown.size(), 1);
     QCOMPARE(m_platform->messages.shown[0].kind, MessageKind::Plain);
     QCOMPARE(m_platform->messages.shown[0].text, MsgEsportazioneImpossibile);
@@ -522,7 +553,10 @@ void TestExport::unwritableTarget()
     QVERIFY(m_platform->desktop.opened.isEmpty());
     QVERIFY(view.isVisible());
     QCOMPARE(view.grid().rowCount(), 1);
-    if (!fullDevice)
+    QCOMPARE(filesIn(directory.path()), before);
+    if (fullDisk)
+        QCOMPARE(readBytes(path), QByteArray("earlier export"));
+    else
         QCOMPARE(readBytes(path + QStringLiteral("/dentro.txt")), QByteArray("resta"));
 }
 

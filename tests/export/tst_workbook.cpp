@@ -25,8 +25,11 @@
 #include <QTest>
 
 using namespace memora;
+using memora::test::FileSizeLimit;
+using memora::test::filesIn;
 using memora::test::makeCard;
 using memora::test::readBytes;
+using memora::test::writeBytes;
 using memora::test::writeArchive;
 
 using Grid = QList<QStringList>;
@@ -126,18 +129,6 @@ QStringList headerRow(int columns)
     for (int column = 0; column < columns; ++column)
         cells << QStringLiteral("text ") + QLatin1String(sheetColumns[column].header);
     return cells;
-}
-
-QStringList filesIn(const QString& folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 // Splits a CSV text written with commas and double quotes.
@@ -471,9 +462,9 @@ void TestWorkbook::failureLeavesNothingBehind()
     QString path = workbookPath(QStringLiteral("Scadenze_Giornaliere.xlsx"));
     if (failure == QLatin1String("folder")) {
         QVERIFY(QDir(folder).mkdir(QStringLiteral("Scadenze_Giornaliere.xlsx")));
-        writeFile(path + QStringLiteral("/dentro.txt"), "resta");
+        writeBytes(path + QStringLiteral("/dentro.txt"), "resta");
     } else if (failure == QLatin1String("full")) {
-        writeFile(path, "earlier export");
+        writeBytes(path, "earlier export");
     } else {
         path = QDir(folder).filePath(QStringLiteral("assente/Scadenze_Giornaliere.xlsx"));
     }
@@ -637,7 +628,7 @@ void TestWorkbook::buttonFailureShowsTheMessage()
 {
     const QString path = workbookPath(QStringLiteral("Scadenze_Giornaliere.xlsx"));
     QVERIFY(QDir(m_platform->directory()).mkdir(QStringLiteral("Scadenze_Giornaliere.xlsx")));
-    writeFile(path + QStringLiteral("/dentro.txt"), "resta");
+    writeBytes(path + QStringLiteral("/dentro.txt"), "resta");
     writeArchive(m_platform->archive(), {makeCard(QStringLiteral("15/03/2014"))});
     TfrmExpGiornaliere view(nullptr, QDate(2014, 3, 15));
     view.show();
@@ -657,7 +648,7 @@ void TestWorkbook::buttonFailureShowsTheMessage()
 void TestWorkbook::noToTheQuestionWritesNothing()
 {
     const QString path = workbookPath(QStringLiteral("Scadenze_Imminenti.xlsx"));
-    writeFile(path, "earlier export");
+    writeBytes(path, "earlier export");
     TfrmExpImminenti view;
     view.show();
     m_platform->messages.answers = {false};

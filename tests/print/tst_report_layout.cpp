@@ -78,8 +78,8 @@ void TestReportLayout::boxAndBandFollowTheLines()
     const Band* band = report.findBand(QStringLiteral("MasterData"));
     QVERIFY(box && band);
     QCOMPARE(box->lines, numberedLines(lines));
-    QVERIFY(qAbs(inUnits(box->rect.height()) - boxUnits) < exact);
-    QVERIFY(qAbs(inUnits(band->height) - bandUnits) < exact);
+    QVERIFY(qAbs(box->rect.height() - units(boxUnits)) < exact);
+    QVERIFY(qAbs(band->height - units(bandUnits)) < exact);
     QCOMPARE(report.findBox(QStringLiteral("txtTitolo"))->text(), QStringLiteral("Riepilogo impegni assolti"));
     QVERIFY(!report.findBox(QStringLiteral("txtAssente")));
     QVERIFY(!report.findBand(QStringLiteral("Assente")));
@@ -163,7 +163,7 @@ void TestReportLayout::listPagination()
     QCOMPARE(printed, input);
     QVERIFY(qAbs(placedLine(document.pages[0], QStringLiteral("txtTitolo")).rect.top() - units(3.780)) < exact);
     const PlacedText footer = placedLine(document.pages[last], QStringLiteral("txtPagina"));
-    QVERIFY2(qAbs(inUnits(footer.rect.top()) - footerBoxTop) < exact, qPrintable(QString::number(inUnits(footer.rect.top()))));
+    QVERIFY2(qAbs(footer.rect.top() - units(footerBoxTop)) < exact, qPrintable(QString::number(footer.rect.top())));
     QVERIFY(footer.clip.bottom() <= 190 + exact);
 }
 

@@ -37,9 +37,12 @@
 #include <functional>
 
 using namespace memora;
+using memora::test::FileSizeLimit;
+using memora::test::filesIn;
 using memora::test::makeCard;
 using memora::test::readBytes;
 using memora::test::writeArchive;
+using memora::test::writeBytes;
 
 namespace {
 
@@ -68,13 +71,6 @@ QByteArray damagedArchive()
 }
 
 const QString ffReason = QString(250, QChar(0xFF));
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
 
 // The program folder at a place where nothing can be made: its parent is a
 // regular file.
@@ -259,7 +255,7 @@ void TestReliability::damagedRecordsHideNoCard()
     QFETCH(QString, window);
     QFETCH(QString, criterion);
     const QByteArray archive = damagedArchive();
-    writeFile(m_platform->archive(), archive);
+    writeBytes(m_platform->archive(), archive);
 
     QTEST(listedReasons(window, criterion), "reasons");
     QVERIFY(m_platform->messages.shown.isEmpty());
@@ -271,7 +267,7 @@ void TestReliability::damagedRecordsHideNoCard()
 void TestReliability::damagedRecordsInTheEditor()
 {
     const QByteArray archive = damagedArchive();
-    writeFile(m_platform->archive(), archive);
+    writeBytes(m_platform->archive(), archive);
     TfrmArchivio_Scadenze editor;
     const test::EditorControls form(editor);
     editor.show();
@@ -347,7 +343,7 @@ void TestReliability::programFolderCannotHoldFiles()
 {
     QFETCH(FolderAction, action);
     const QString blocker = QDir(m_platform->directory()).filePath(QStringLiteral("un_file"));
-    writeFile(blocker, "resta");
+    writeBytes(blocker, "resta");
     memora::platform().directory = std::make_unique<UnusableDirectory>(blocker + QStringLiteral("/memora"));
 
     action();
@@ -468,7 +464,7 @@ void TestReliability::alertSoundThatIsNoSound()
     if (stands == u"directory")
         QVERIFY(QDir().mkdir(sound));
     else if (stands == u"file")
-        writeFile(sound, content);
+        writeBytes(sound, content);
     writeArchive(m_platform->archive(), {makeCard("05/03/2014"), makeCard("01/03/2014", "0", flagFulfilled)});
 
     TfrmAvvio home;
@@ -483,7 +479,8 @@ void TestReliability::alertSoundThatIsNoSound()
 
 // The device fills while the spreadsheet file is written: the user reads the
 // failure message, is not offered to open the file, and the view keeps its
-// rows; the archive is not touched.
+// rows; the earlier export stays as it was, no part of the new one is left,
+// and the archive is not touched.
 void TestReliability::exportFailingPartWay()
 {
     QList<TSchedaScadenza> cards;
@@ -491,6 +488,9 @@ void TestReliability::exportFailingPartWay()
         cards << makeCard("05/03/2014", "0", flagPending, QStringLiteral("Rata %1").arg(i));
     writeArchive(m_platform->archive(), cards);
     const QByteArray archive = readBytes(m_platform->archive());
+    const QString exported = QDir(m_platform->directory()).filePath(QStringLiteral("Riepilogo_Scadenze.xls"));
+    writeBytes(exported, "earlier export");
+    const QStringList files = filesIn(m_platform->directory());
     TfrmExpScadenzario view;
     view.show();
     QCOMPARE(view.grid().rowCount(), 300);
@@ -505,7 +505,8 @@ void TestReliability::exportFailingPartWay()
     QCOMPARE(m_platform->messages.questions, QStringList(MsgEsportaAdesso));
     QVERIFY(m_platform->desktop.opened.isEmpty());
     QCOMPARE(view.grid().rowCount(), 300);
-    QVERIFY(QFileInfo(QDir(m_platform->directory()).filePath(QStringLiteral("Riepilogo_Scadenze.xls"))).size() <= 10000);
+    QCOMPARE(readBytes(exported), QByteArray("earlier export"));
+    QCOMPARE(filesIn(m_platform->directory()), files);
     QCOMPARE(readBytes(m_platform->archive()), archive);
     view.close();
 }

@@ -5,7 +5,6 @@
 #include "rules/card_rules.h"
 #include "rules/card_scan.h"
 #include "rules/summary_line.h"
-#include "rules/text_arena.h"
 #include "test_runner.h"
 
 #include <QCoreApplication>
@@ -74,7 +73,6 @@ private slots:
     void scanOverHoles_data();
     void scanOverHoles();
     void listStopsAtItsMemoryLimit();
-    void arenaKeepsEveryText();
 };
 
 void TestRules::rules_data()
@@ -322,32 +320,9 @@ void TestRules::listStopsAtItsMemoryLimit()
     QCOMPARE(scan.entries[0].cardNumber, 1);
 }
 
-// Texts stored one after another stay where they were put and intact while
-// the arena grows block by block, a text longer than any block included; and
-// a moved arena keeps them.
-void TestRules::arenaKeepsEveryText()
-{
-    TextArena arena;
-    std::vector<QString> texts;
-    std::vector<QStringView> stored;
-    for (int k = 0; k < 60000; ++k) {
-        texts.push_back(QString::number(k).repeated(k % 97));
-        stored.push_back(arena.store(texts.back()));
-    }
-    texts.push_back(QString(20 * 1024 * 1024, u'x'));
-    stored.push_back(arena.store(texts.back()));
-    texts.push_back(QStringLiteral("ultimo"));
-    stored.push_back(arena.store(texts.back()));
-    const TextArena moved = std::move(arena);
-    for (std::size_t k = 0; k < texts.size(); ++k)
-        if (stored[k] != texts[k])
-            QFAIL(qPrintable(QStringLiteral("text %1 changed").arg(k)));
-}
-
 int main(int argc, char* argv[])
 {
     QCoreApplication application(argc, argv);
     return memora::test::runTests(argc, argv, {memora::test::makeTest<TestRules>});
 }
-
 #include "tst_rules.moc"

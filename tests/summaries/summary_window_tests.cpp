@@ -1,6 +1,5 @@
 // The three status summaries, headless at the fixed today 10/03/2014.
 #include "archive/archive_file.h"
-#include "summaries/chosen_card.h"
 #include "summaries/find_in_list.h"
 #include "summaries/status_summaries.h"
 #include "summaries/summary_panel.h"

@@ -111,5 +111,10 @@ void writeArchive(const QString& path, const QList<TSchedaScadenza>& cards);
 
 // Reads the whole file at path.
 QByteArray readBytes(const QString& path);
+// Writes bytes as the whole file at path; a test that cannot stops there.
+void writeBytes(const QString& path, const QByteArray& bytes);
+
+// The names in folder, hidden ones included, in order.
+QStringList filesIn(const QString& folder);
 
 }  // namespace memora::test

@@ -1,7 +1,7 @@
 // Lets a test reach the memory limit of the lists a scan builds with a few cards.
 #pragma once
 
-#include "rules/large_pages.h"
+#include "memory/large_pages.h"
 
 namespace memora::test {
 

@@ -1,6 +1,6 @@
-#include "rules/text_arena.h"
+#include "memory/text_arena.h"
 
-#include "rules/large_pages.h"
+#include "memory/large_pages.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "rules/large_pages.h"
+#include "memory/large_pages.h"
 
 #include <malloc.h>
 #include <sys/mman.h>
