@@ -55,6 +55,46 @@ void drawCalendarPage(QPainter& p, const QRectF& page)
         }
 }
 
+// The parts of a file's icon in r: a page as tall as the icon's side, and
+// the band across its foot, as wide as the side, that names the file's kind.
+struct FileIcon {
+    explicit FileIcon(const QRectF& r)
+        : side(qMin(r.width(), r.height()) - 4),
+          page(r.center().x() - side * 0.4, r.center().y() - side / 2, side * 0.8, side),
+          label(r.center().x() - side / 2, page.bottom() - side * 0.36, side, side * 0.28)
+    {
+    }
+    qreal side;
+    QRectF page;
+    QRectF label;
+};
+
+// The icon's white page outlined in line, its top right corner folded over
+// by fold and the fold's back in foldColour.
+void drawFoldedPage(QPainter& p, const FileIcon& icon, qreal fold, const QColor& line, const QColor& foldColour)
+{
+    const QRectF& page = icon.page;
+    const QPointF corner(page.right() - fold, page.top() + fold);
+    p.setPen(QPen(line, 1.2));
+    p.setBrush(Qt::white);
+    p.drawPolygon(QPolygonF({page.topLeft(), QPointF(corner.x(), page.top()), QPointF(page.right(), corner.y()),
+                             page.bottomRight(), page.bottomLeft()}));
+    p.setBrush(foldColour);
+    p.drawPolygon(QPolygonF({QPointF(corner.x(), page.top()), corner, QPointF(page.right(), corner.y())}));
+}
+
+// The file's kind ("XLSX", "ICS") in white on the icon's band, shaded from
+// top to bottom.
+void drawKindLabel(QPainter& p, const FileIcon& icon, const QString& kind, const QColor& top, const QColor& bottom)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(verticalGradient(icon.label, top, bottom));
+    p.drawRoundedRect(icon.label, 3, 3);
+    p.setFont(QFont(QStringLiteral("Verdana"), qMax(6, int(icon.side * 0.17)), QFont::Bold));
+    p.setPen(Qt::white);
+    p.drawText(icon.label, Qt::AlignCenter, kind);
+}
+
 }  // namespace
 
 Artwork excelBanner()
@@ -116,62 +156,38 @@ Artwork spreadsheetIcon()
 Artwork calendarFileIcon()
 {
     return [](QPainter& p, const QRectF& r) {
-        const qreal side = qMin(r.width(), r.height()) - 4;
-        const QRectF page(r.center().x() - side * 0.4, r.center().y() - side / 2, side * 0.8, side);
-        const qreal fold = page.width() * 0.3;
-        QPolygonF sheet;
-        sheet << page.topLeft() << QPointF(page.right() - fold, page.top()) << QPointF(page.right(), page.top() + fold)
-              << page.bottomRight() << page.bottomLeft();
-        p.setPen(QPen(frameGrey, 1.2));
-        p.setBrush(Qt::white);
-        p.drawPolygon(sheet);
-        p.setBrush(QColor(215, 215, 215));
-        const QPointF corner(page.right() - fold, page.top() + fold);
-        p.drawPolygon(QPolygonF({QPointF(corner.x(), page.top()), corner, QPointF(page.right(), corner.y())}));
-        const QRectF band(page.left() + 4, page.top() + side * 0.14, page.width() - 8, side * 0.2);
+        const FileIcon icon(r);
+        drawFoldedPage(p, icon, icon.page.width() * 0.3, frameGrey, QColor(215, 215, 215));
+        const QRectF band(icon.page.left() + 4, icon.page.top() + icon.side * 0.14, icon.page.width() - 8,
+                          icon.side * 0.2);
         p.setPen(Qt::NoPen);
         p.setBrush(verticalGradient(band, alarmRed.lighter(130), alarmRed));
         p.drawRoundedRect(band, 2, 2);
         p.setPen(QPen(charcoal, 2, Qt::SolidLine, Qt::RoundCap));
         for (const qreal x : {band.left() + band.width() * 0.25, band.left() + band.width() * 0.6})
             p.drawLine(QPointF(x, band.top() - 3), QPointF(x, band.top() + 3));
-        // Two rows of days, one marked, above the file's kind on a band, as on
-        // the workbook's icon: the banners' calendar page has no such band.
-        const QRectF label(r.center().x() - side / 2, page.bottom() - side * 0.36, side, side * 0.28);
+        // Two rows of days, one marked, leave room below for the file's kind:
+        // the banners' calendar page, with three rows, would not.
         const qreal top = band.bottom() + 3;
         const qreal cell = band.width() / 4;
-        const qreal rowHeight = (label.top() - 2 - top) / 2;
+        const qreal rowHeight = (icon.label.top() - 2 - top) / 2;
         for (int row = 0; row < 2; ++row)
             for (int column = 0; column < 4; ++column) {
                 const QRectF day(band.left() + column * cell + 1, top + row * rowHeight + 1, cell - 2, rowHeight - 2);
                 p.fillRect(day, row == 1 && column == 2 ? alarmRed : cellGrey);
             }
-        p.setPen(Qt::NoPen);
-        p.setBrush(verticalGradient(label, alarmRed.lighter(115), alarmRed.darker(120)));
-        p.drawRoundedRect(label, 3, 3);
-        p.setFont(QFont(QStringLiteral("Verdana"), qMax(6, int(side * 0.17)), QFont::Bold));
-        p.setPen(Qt::white);
-        p.drawText(label, Qt::AlignCenter, QStringLiteral("ICS"));
+        drawKindLabel(p, icon, QStringLiteral("ICS"), alarmRed.lighter(115), alarmRed.darker(120));
     };
 }
 
 Artwork workbookIcon()
 {
     return [](QPainter& p, const QRectF& r) {
-        const qreal side = qMin(r.width(), r.height()) - 4;
-        const QRectF page(r.center().x() - side * 0.4, r.center().y() - side / 2, side * 0.8, side);
-        const qreal fold = side * 0.22;
-        QPolygonF outline;
-        outline << page.topLeft() << QPointF(page.right() - fold, page.top())
-                << QPointF(page.right(), page.top() + fold) << page.bottomRight() << page.bottomLeft();
-        p.setPen(QPen(workbookGreen.darker(130), 1.2));
-        p.setBrush(Qt::white);
-        p.drawPolygon(outline);
-        p.setBrush(workbookGreen.lighter(170));
-        p.drawPolygon(QPolygonF() << QPointF(page.right() - fold, page.top())
-                                  << QPointF(page.right() - fold, page.top() + fold)
-                                  << QPointF(page.right(), page.top() + fold));
-        const QRectF table(page.left() + side * 0.1, page.top() + fold + 2, page.width() - side * 0.2, side * 0.3);
+        const FileIcon icon(r);
+        const qreal fold = icon.side * 0.22;
+        drawFoldedPage(p, icon, fold, workbookGreen.darker(130), workbookGreen.lighter(170));
+        const QRectF table(icon.page.left() + icon.side * 0.1, icon.page.top() + fold + 2,
+                           icon.page.width() - icon.side * 0.2, icon.side * 0.3);
         p.setPen(QPen(workbookGreen.lighter(140), 1));
         for (int line = 0; line <= 3; ++line) {
             const qreal y = table.top() + line * table.height() / 3;
@@ -181,13 +197,7 @@ Artwork workbookIcon()
             const qreal x = table.left() + line * table.width() / 3;
             p.drawLine(QPointF(x, table.top()), QPointF(x, table.bottom()));
         }
-        const QRectF band(r.center().x() - side / 2, page.bottom() - side * 0.36, side, side * 0.28);
-        p.setPen(Qt::NoPen);
-        p.setBrush(verticalGradient(band, workbookGreen.lighter(125), workbookGreen));
-        p.drawRoundedRect(band, 3, 3);
-        p.setFont(QFont(QStringLiteral("Verdana"), qMax(6, int(side * 0.17)), QFont::Bold));
-        p.setPen(Qt::white);
-        p.drawText(band, Qt::AlignCenter, QStringLiteral("XLSX"));
+        drawKindLabel(p, icon, QStringLiteral("XLSX"), workbookGreen.lighter(125), workbookGreen);
     };
 }
 
