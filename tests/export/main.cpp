@@ -4,17 +4,14 @@
 
 #include <QApplication>
 
-#include <ctime>
-
 QObject* makeExportTest();
 QObject* makeWorkbookTest();
 QObject* makeCalendarTest();
 
 int main(int argc, char* argv[])
 {
-    // Every time in the calendar files is a time of Rome, as on the machine of a user in Italy.
-    qputenv("TZ", "Europe/Rome");
-    tzset();
+    // Every time in the calendar files is a time of Rome.
+    memora::test::useTimeZone("Europe/Rome");
     QApplication application(argc, argv);
     return memora::test::runTests(argc, argv, {makeExportTest, makeWorkbookTest, makeCalendarTest});
 }

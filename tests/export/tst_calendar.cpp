@@ -7,6 +7,7 @@
 #include "export/export_grid.h"
 #include "export/export_view.h"
 #include "export/grid_export.h"
+#include "export_fixtures.h"
 #include "fake_platform.h"
 #include "widgets/picture.h"
 
@@ -19,7 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QProcess>
+#include <QProcessEnvironment>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QStringDecoder>
@@ -30,7 +31,8 @@
 #include <numeric>
 
 using namespace memora;
-using memora::test::makeCard;
+using memora::test::cardAt;
+using memora::test::makeView;
 using memora::test::readBytes;
 using memora::test::writeArchive;
 
@@ -39,16 +41,6 @@ Q_DECLARE_METATYPE(ExportViewKind)
 namespace {
 
 const QDateTime stamp(QDate(2014, 3, 10), QTime(9, 30), QTimeZone("Europe/Rome"));
-
-TSchedaScadenza cardAt(const QString& date, const QString& hour, const QString& minutes, const QString& notice,
-                       const QString& flag = flagPending)
-{
-    TSchedaScadenza card = makeCard(date, notice, flag);
-    card.OreApp = hour;
-    card.MinutiApp = minutes;
-    card.Ora = hour + u':' + minutes;
-    return card;
-}
 
 // A reason of the field's 250 characters with commas, semicolons, a line
 // break and accents, so its lines fold between multi-byte characters.
@@ -157,17 +149,6 @@ protected:
     }
 };
 
-std::unique_ptr<ExportView> makeView(ExportViewKind kind, QDate day)
-{
-    switch (kind) {
-    case ExportViewKind::Scadenzario: return std::make_unique<TfrmExpScadenzario>();
-    case ExportViewKind::Imminenti: return std::make_unique<TfrmExpImminenti>();
-    case ExportViewKind::Giornaliere: return std::make_unique<TfrmExpGiornaliere>(nullptr, day);
-    case ExportViewKind::Mensili: return std::make_unique<TfrmExpMensili>(nullptr, day);
-    }
-    return nullptr;
-}
-
 }  // namespace
 
 class TestCalendar : public QObject {
@@ -197,7 +178,6 @@ private slots:
     void viewButton();
     void viewButtonOffersToOpen_data();
     void viewButtonOffersToOpen();
-    void viewButtonNoWritesNothing();
     void viewButtonFailure();
     void viewCalendarHoldsTheArchiveCards();
     void informationLine();
@@ -217,10 +197,7 @@ private:
 void TestCalendar::initTestCase()
 {
     QCOMPARE(QTimeZone::systemTimeZoneId(), QByteArray("Europe/Rome"));
-    QProcess probe;
-    probe.start(QStringLiteral(PYTHON3), {QStringLiteral("-c"), QStringLiteral("import icalendar")});
-    m_readerInstalled = probe.waitForFinished(60000) && probe.exitStatus() == QProcess::NormalExit
-                        && probe.exitCode() == 0;
+    m_readerInstalled = test::pythonHas(QStringLiteral(PYTHON3), QStringLiteral("icalendar"));
 }
 
 void TestCalendar::init() { m_platform = std::make_unique<test::FakePlatform>(); }
@@ -228,8 +205,7 @@ void TestCalendar::init() { m_platform = std::make_unique<test::FakePlatform>();
 void TestCalendar::cleanup()
 {
     m_platform.reset();
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    QVERIFY(std::none_of(windows.begin(), windows.end(), [](QWidget* w) { return w->isVisible(); }));
+    QVERIFY(!test::anyWindowShown());
 }
 
 QString TestCalendar::writeFixture(const QTimeZone& zone)
@@ -244,11 +220,11 @@ QString TestCalendar::writeFixture(const QTimeZone& zone)
 
 QJsonArray TestCalendar::readBack(const QStringList& files)
 {
-    QProcess reader;
-    reader.start(QStringLiteral(PYTHON3), QStringList{QStringLiteral(CALENDAR_READER)} + files);
-    if (!reader.waitForFinished(120000) || reader.exitCode() != 0)
-        qFatal("the reader failed: %s", reader.readAllStandardError().constData());
-    const QJsonArray calendars = QJsonDocument::fromJson(reader.readAllStandardOutput()).array();
+    const test::ToolRun reader =
+        test::runTool(QStringLiteral(PYTHON3), QStringList{QStringLiteral(CALENDAR_READER)} + files);
+    if (!reader.ok)
+        qFatal("the calendar reader failed");
+    const QJsonArray calendars = QJsonDocument::fromJson(reader.output).array();
     for (const QJsonValue& calendar : calendars) {
         const QJsonValue zone = calendar[QLatin1String("zones")][0];
         for (const QJsonValue& found : {calendar[QLatin1String("error")], zone[QLatin1String("error")]})
@@ -584,17 +560,6 @@ void TestCalendar::viewButtonOffersToOpen()
     QCOMPARE(m_platform->desktop.opened, answer ? QList<QUrl>{QUrl::fromLocalFile(path)} : QList<QUrl>());
 }
 
-void TestCalendar::viewButtonNoWritesNothing()
-{
-    writeArchive(m_platform->archive(), fixtureCards());
-    TfrmExpMensili view(nullptr, QDate(2014, 3, 15));
-    view.show();
-    m_platform->messages.answers = {false};
-    view.cmdEsportaCalendario->click();
-    QVERIFY(!QFile::exists(QDir(m_platform->directory()).filePath(QStringLiteral("Scadenze_Mensili.ics"))));
-    QCOMPARE(m_platform->messages.questions, QStringList(MsgEsportaAdesso));
-}
-
 // The failure message, no second question, and the folder in the way kept.
 void TestCalendar::viewButtonFailure()
 {
@@ -669,12 +634,7 @@ void TestCalendar::calendarProgramImportsTwice()
     for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
         environment.insert(QString::fromLatin1(name), home.path());
     const auto runKhal = [&](const QStringList& arguments) {
-        QProcess process;
-        process.setProcessEnvironment(environment);
-        process.start(khal, QStringList{QStringLiteral("-c"), config} + arguments);
-        if (!process.waitForFinished(120000) || process.exitCode() != 0)
-            qWarning("khal: %s", process.readAllStandardError().constData());
-        return QString::fromUtf8(process.readAllStandardOutput());
+        return QString::fromUtf8(test::runTool(khal, QStringList{QStringLiteral("-c"), config} + arguments, environment).output);
     };
     for (int import = 0; import < 2; ++import)
         runKhal({QStringLiteral("import"), QStringLiteral("--batch"), file});

@@ -9,6 +9,7 @@
 #include "export/export_view.h"
 #include "export/grid_export.h"
 #include "export/spreadsheet_file.h"
+#include "export_fixtures.h"
 #include "fake_platform.h"
 #include "file_permissions.h"
 #include "file_size_limit.h"
@@ -22,13 +23,12 @@
 #include <QCalendarWidget>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -36,8 +36,9 @@
 #include <optional>
 
 using namespace memora;
+using memora::test::cardAt;
 using memora::test::filesIn;
-using memora::test::makeCard;
+using memora::test::makeView;
 using memora::test::readBytes;
 using memora::test::Restriction;
 using memora::test::writeArchive;
@@ -48,6 +49,10 @@ using Rows = QList<QByteArrayList>;
 
 Q_DECLARE_METATYPE(ExportViewKind)
 Q_DECLARE_METATYPE(HelpTopicId)
+
+// One of a view's export buttons.
+using ExportButton = PictureButton* ExportView::*;
+Q_DECLARE_METATYPE(ExportButton)
 
 namespace {
 
@@ -102,28 +107,6 @@ ViewFile viewFile(ExportViewKind kind)
     case ExportViewKind::Mensili: return {QStringLiteral("Scadenze_Mensili.xls"), "Scadenze del mese", 14};
     }
     return {};
-}
-
-std::unique_ptr<ExportView> makeView(ExportViewKind kind, QDate day = {})
-{
-    switch (kind) {
-    case ExportViewKind::Scadenzario: return std::make_unique<TfrmExpScadenzario>();
-    case ExportViewKind::Imminenti: return std::make_unique<TfrmExpImminenti>();
-    case ExportViewKind::Giornaliere: return std::make_unique<TfrmExpGiornaliere>(nullptr, day);
-    case ExportViewKind::Mensili: return std::make_unique<TfrmExpMensili>(nullptr, day);
-    }
-    return nullptr;
-}
-
-// A card due at a time, with the fields that the small fixtures vary.
-TSchedaScadenza cardAt(const QString& date, const QString& hour, const QString& minutes, const QString& notice = "0",
-                       const QString& flag = flagPending)
-{
-    TSchedaScadenza card = makeCard(date, notice, flag);
-    card.OreApp = hour;
-    card.MinutiApp = minutes;
-    card.Ora = hour.isEmpty() ? QString() : hour + ":" + minutes;
-    return card;
 }
 
 // The grid's column texts, one list per row.
@@ -222,42 +205,6 @@ private:
     const CountingGrid& m_grid;
 };
 
-// Splits a CSV text written with commas and double quotes.
-QList<QStringList> parseCsv(const QString& text)
-{
-    QList<QStringList> rows;
-    QStringList row;
-    QString cell;
-    bool quoted = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (quoted) {
-            if (c == u'"' && i + 1 < text.size() && text[i + 1] == u'"') {
-                cell += u'"';
-                ++i;
-            } else if (c == u'"') {
-                quoted = false;
-            } else {
-                cell += c;
-            }
-        } else if (c == u'"') {
-            quoted = true;
-        } else if (c == u',') {
-            row << cell;
-            cell.clear();
-        } else if (c == u'\n') {
-            rows << (row << cell);
-            row.clear();
-            cell.clear();
-        } else if (c != u'\r') {
-            cell += c;
-        }
-    }
-    if (!row.isEmpty() || !cell.isEmpty())
-        rows << (row << cell);
-    return rows;
-}
-
 }  // namespace
 
 class TestExport : public QObject {
@@ -278,6 +225,7 @@ private slots:
     void smallGridFile_data();
     void smallGridFile();
     void exportingAgainReplacesTheFile();
+    void noToFirstQuestionWritesNothing_data();
     void noToFirstQuestionWritesNothing();
     void offerToOpenTheFile_data();
     void offerToOpenTheFile();
@@ -322,8 +270,7 @@ void TestExport::init() { m_platform = std::make_unique<test::FakePlatform>(); }
 void TestExport::cleanup()
 {
     m_platform.reset();
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    QVERIFY(std::none_of(windows.begin(), windows.end(), [](QWidget* w) { return w->isVisible(); }));
+    QVERIFY(!test::anyWindowShown());
 }
 
 void TestExport::cellText_data()
@@ -478,17 +425,28 @@ void TestExport::exportingAgainReplacesTheFile()
     QCOMPARE(first.size(), 1683 + 464 + 45);
 }
 
+void TestExport::noToFirstQuestionWritesNothing_data()
+{
+    QTest::addColumn<ExportButton>("button");
+    QTest::addColumn<QString>("fileName");
+    QTest::newRow("spreadsheet") << &ExportView::cmdEsporta << "Scadenze_Imminenti.xls";
+    QTest::newRow("workbook") << &ExportView::cmdEsportaXlsx << "Scadenze_Imminenti.xlsx";
+    QTest::newRow("calendar") << &ExportView::cmdEsportaCalendario << "Scadenze_Imminenti.ics";
+}
+
+// No to "export now?" leaves an earlier export as it was, with no message.
 void TestExport::noToFirstQuestionWritesNothing()
 {
-    const QString path = QDir(m_platform->directory()).filePath(QStringLiteral("Scadenze_Imminenti.xls"));
-    QFile old(path);
-    QVERIFY(old.open(QIODevice::WriteOnly));
-    old.write("earlier export");
-    old.close();
+    QFETCH(ExportButton, button);
+    QFETCH(QString, fileName);
+    const QString path = QDir(m_platform->directory()).filePath(fileName);
+    writeBytes(path, "earlier export");
+    writeArchive(m_platform->archive(), {cardAt("01/03/2014", "08", "00")});
     TfrmExpImminenti view;
     view.show();
+    QCOMPARE(view.grid().rowCount(), 1);
     m_platform->messages.answers = {false};
-    view.cmdEsporta->click();
+    (view.*button)->click();
     QCOMPARE(readBytes(path), QByteArray("earlier export"));
     QCOMPARE(m_platform->messages.questions, QStringList(MsgEsportaAdesso));
     QVERIFY(m_platform->messages.shown.isEmpty());
@@ -1050,8 +1008,7 @@ void TestExport::openersShowTheirViews()
 // cell of each grid, header row included, in place and with its accents.
 void TestExport::spreadsheetProgramReadsEveryCell()
 {
-    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
-    if (soffice.isEmpty())
+    if (test::officeProgram().isEmpty())
         QSKIP("LibreOffice (soffice) is not installed");
     TSchedaScadenza accented = cardAt("15/03/2014", "09", "30", "10");
     accented.Causale = QStringLiteral("Caff\u00e8 & pasticceria \"Al Duomo\"");
@@ -1063,13 +1020,7 @@ void TestExport::spreadsheetProgramReadsEveryCell()
     fulfilled.Note = QStringLiteral("Nota; con, segni");
     writeArchive(m_platform->archive(), {accented, fulfilled, cardAt("01/03/2014", "08", "00")});
 
-    QTemporaryDir work;
-    // A profile of its own, so LibreOffice never waits on another instance or a first-start dialog.
-    const QString profile = QStringLiteral("-env:UserInstallation=file://") + work.path() + QStringLiteral("/profile");
-    QStringList arguments = {profile,
-                             QStringLiteral("--headless"), QStringLiteral("--norestore"), QStringLiteral("--convert-to"),
-                             QStringLiteral("csv:Text - txt - csv (StarCalc):44,34,76,1"), QStringLiteral("--outdir"),
-                             work.path()};
+    QStringList files;
     const QList<ExportViewKind> kinds = {ExportViewKind::Scadenzario, ExportViewKind::Imminenti,
                                          ExportViewKind::Giornaliere, ExportViewKind::Mensili};
     std::vector<std::unique_ptr<ExportView>> views;
@@ -1079,20 +1030,16 @@ void TestExport::spreadsheetProgramReadsEveryCell()
         QVERIFY(views.back()->grid().rowCount() > 0);
         m_platform->messages.answers = {true, false};
         views.back()->cmdEsporta->click();
-        arguments << QDir(m_platform->directory()).filePath(viewFile(kind).fileName);
+        files << QDir(m_platform->directory()).filePath(viewFile(kind).fileName);
     }
-    QProcess office;
-    office.setWorkingDirectory(work.path());
-    office.start(soffice, arguments);
-    QVERIFY(office.waitForFinished(300000));
-    QCOMPARE(office.exitCode(), 0);
+    QTemporaryDir work;
+    QVERIFY(test::convertToCsv(work.path(), files, work.path(), QStringLiteral("44,34,76,1")));
 
     for (int i = 0; i < kinds.size(); ++i) {
         const ViewFile file = viewFile(kinds[i]);
         ExportView* view = views[std::size_t(i)].get();
-        QFile csv(QDir(work.path()).filePath(QFileInfo(file.fileName).completeBaseName() + QStringLiteral(".csv")));
-        QVERIFY2(csv.open(QIODevice::ReadOnly), qPrintable(file.fileName));
-        const QList<QStringList> sheet = parseCsv(QString::fromUtf8(csv.readAll()));
+        const QList<QStringList> sheet = test::readCsv(
+            QDir(work.path()).filePath(QFileInfo(file.fileName).completeBaseName() + QStringLiteral(".csv")));
         QCOMPARE(sheet.size(), view->grid().rowCount() + 1);
         for (int column = 1; column <= file.columns; ++column)
             QCOMPARE(sheet[0].value(column - 1), view->grid().headerData(column, Qt::Horizontal).toString());

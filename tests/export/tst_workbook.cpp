@@ -6,6 +6,7 @@
 #include "export/export_view.h"
 #include "export/grid_export.h"
 #include "export/workbook_file.h"
+#include "export_fixtures.h"
 #include "fake_platform.h"
 #include "file_size_limit.h"
 #include "widgets/picture.h"
@@ -18,7 +19,6 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -27,6 +27,7 @@
 using namespace memora;
 using memora::test::FileSizeLimit;
 using memora::test::filesIn;
+using memora::test::makeView;
 using memora::test::makeCard;
 using memora::test::readBytes;
 using memora::test::writeBytes;
@@ -67,17 +68,6 @@ QStringList fixtureRow(int row)
     return cells;
 }
 
-std::unique_ptr<ExportView> makeView(ExportViewKind kind, QDate day = {})
-{
-    switch (kind) {
-    case ExportViewKind::Scadenzario: return std::make_unique<TfrmExpScadenzario>();
-    case ExportViewKind::Imminenti: return std::make_unique<TfrmExpImminenti>();
-    case ExportViewKind::Giornaliere: return std::make_unique<TfrmExpGiornaliere>(nullptr, day);
-    case ExportViewKind::Mensili: return std::make_unique<TfrmExpMensili>(nullptr, day);
-    }
-    return nullptr;
-}
-
 // The Python that has openpyxl: the one on the path, or the system's own,
 // which Debian's python3-openpyxl is installed for.
 QString pythonWithOpenpyxl()
@@ -86,9 +76,7 @@ QString pythonWithOpenpyxl()
                                   QStringLiteral("/usr/bin/python3")}) {
         if (python.isEmpty())
             continue;
-        QProcess probe;
-        probe.start(python, {QStringLiteral("-c"), QStringLiteral("import openpyxl")});
-        if (probe.waitForFinished(60000) && probe.exitStatus() == QProcess::NormalExit && probe.exitCode() == 0)
+        if (test::pythonHas(python, QStringLiteral("openpyxl")))
             return python;
     }
     return {};
@@ -131,42 +119,6 @@ QStringList headerRow(int columns)
     return cells;
 }
 
-// Splits a CSV text written with commas and double quotes.
-QList<QStringList> parseCsv(const QString& text)
-{
-    QList<QStringList> rows;
-    QStringList row;
-    QString cell;
-    bool quoted = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (quoted) {
-            if (c == u'"' && i + 1 < text.size() && text[i + 1] == u'"') {
-                cell += u'"';
-                ++i;
-            } else if (c == u'"') {
-                quoted = false;
-            } else {
-                cell += c;
-            }
-        } else if (c == u'"') {
-            quoted = true;
-        } else if (c == u',') {
-            row << cell;
-            cell.clear();
-        } else if (c == u'\n') {
-            rows << (row << cell);
-            row.clear();
-            cell.clear();
-        } else if (c != u'\r') {
-            cell += c;
-        }
-    }
-    if (!row.isEmpty() || !cell.isEmpty())
-        rows << (row << cell);
-    return rows;
-}
-
 }  // namespace
 
 // In a test function: skips it when no Python with openpyxl is installed.
@@ -200,7 +152,6 @@ private slots:
     void buttonExportsTheGrid_data();
     void buttonExportsTheGrid();
     void buttonFailureShowsTheMessage();
-    void noToTheQuestionWritesNothing();
     void button_data();
     void button();
 
@@ -227,21 +178,15 @@ void TestWorkbook::init()
 void TestWorkbook::cleanup()
 {
     m_platform.reset();
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    QVERIFY(std::none_of(windows.begin(), windows.end(), [](QWidget* w) { return w->isVisible(); }));
+    QVERIFY(!test::anyWindowShown());
 }
 
 bool TestWorkbook::readWorkbook(const QString& path, QJsonObject& report)
 {
-    QProcess reader;
-    reader.start(m_python, {QStringLiteral(MEMORA_CHECK_WORKBOOK), path});
-    if (!reader.waitForFinished(120000) || reader.exitStatus() != QProcess::NormalExit || reader.exitCode() != 0) {
-        qWarning("check_workbook.py failed: %s", reader.readAllStandardError().constData());
-        return false;
-    }
+    const test::ToolRun reader = test::runTool(m_python, {QStringLiteral(MEMORA_CHECK_WORKBOOK), path});
     QJsonParseError error;
-    report = QJsonDocument::fromJson(reader.readAllStandardOutput(), &error).object();
-    return error.error == QJsonParseError::NoError;
+    report = QJsonDocument::fromJson(reader.output, &error).object();
+    return reader.ok && error.error == QJsonParseError::NoError;
 }
 
 void TestWorkbook::amounts_data()
@@ -497,8 +442,7 @@ void TestWorkbook::failureLeavesNothingBehind()
 // write a text.
 void TestWorkbook::spreadsheetProgramReadsTheWorkbook()
 {
-    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
-    if (soffice.isEmpty())
+    if (test::officeProgram().isEmpty())
         QSKIP("LibreOffice (soffice) is not installed");
     const Grid rows = {
         {"15/03/2014", "09:30", "Pagamento", "Caff\u00e8 \u20ac", "Perch\u00e9", "Banca", "0212345678",
@@ -512,23 +456,14 @@ void TestWorkbook::spreadsheetProgramReadsTheWorkbook()
     QVERIFY(writeWorkbookFile(path, {QString(), QStringLiteral("Scadenze del mese"), 14}, FixtureGrid(rows)));
     // CSV with commas, double quotes, UTF-8, and the cells as shown or as
     // their values; Calc takes its locale from the environment.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("it_IT.UTF-8"));
+    environment.insert(QStringLiteral("LANG"), QStringLiteral("it_IT.UTF-8"));
     const auto convert = [&](const QString& folder, bool asShown) {
-        QProcess office;
-        office.setWorkingDirectory(work.path());
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("it_IT.UTF-8"));
-        environment.insert(QStringLiteral("LANG"), QStringLiteral("it_IT.UTF-8"));
-        office.setProcessEnvironment(environment);
-        const QString profile = QStringLiteral("-env:UserInstallation=file://%1/profile").arg(work.path());
-        office.start(soffice, {profile, QStringLiteral("--headless"), QStringLiteral("--norestore"),
-                               QStringLiteral("--convert-to"),
-                               QStringLiteral("csv:Text - txt - csv (StarCalc):44,34,76,1,,,false,false,%1")
-                                   .arg(asShown ? QStringLiteral("true") : QStringLiteral("false")),
-                               QStringLiteral("--outdir"), folder, path});
-        QFile csv(QDir(folder).filePath(QStringLiteral("Scadenze_Mensili.csv")));
-        if (!office.waitForFinished(300000) || office.exitCode() != 0 || !csv.open(QIODevice::ReadOnly))
+        const QString options = QStringLiteral("44,34,76,1,,,false,false,") + (asShown ? "true" : "false");
+        if (!test::convertToCsv(work.path(), {path}, folder, options, environment))
             return QList<QStringList>();
-        return parseCsv(QString::fromUtf8(csv.readAll()));
+        return test::readCsv(QDir(folder).filePath(QStringLiteral("Scadenze_Mensili.csv")));
     };
     const QList<QStringList> shown = convert(QDir(work.path()).filePath(QStringLiteral("shown")), true);
     const QList<QStringList> values = convert(QDir(work.path()).filePath(QStringLiteral("values")), false);
@@ -643,20 +578,6 @@ void TestWorkbook::buttonFailureShowsTheMessage()
     QCOMPARE(filesIn(path), QStringList(QStringLiteral("dentro.txt")));
     QVERIFY(view.isVisible());
     QCOMPARE(view.grid().rowCount(), 1);
-}
-
-void TestWorkbook::noToTheQuestionWritesNothing()
-{
-    const QString path = workbookPath(QStringLiteral("Scadenze_Imminenti.xlsx"));
-    writeBytes(path, "earlier export");
-    TfrmExpImminenti view;
-    view.show();
-    m_platform->messages.answers = {false};
-    view.cmdEsportaXlsx->click();
-    QCOMPARE(readBytes(path), QByteArray("earlier export"));
-    QCOMPARE(m_platform->messages.questions, QStringList(MsgEsportaAdesso));
-    QVERIFY(m_platform->messages.shown.isEmpty());
-    QVERIFY(m_platform->desktop.opened.isEmpty());
 }
 
 void TestWorkbook::button_data()

@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <ctime>
 #include <memory>
 #include <vector>
 
@@ -53,6 +54,12 @@ int runTests(int argc, char* argv[], std::initializer_list<TestMaker> makers)
             failures += QTest::qExec(test.get(), int(arguments.size()), arguments.data());
     }
     return std::min(failures, 127);
+}
+
+void useTimeZone(const char* zone)
+{
+    qputenv("TZ", zone);
+    tzset();
 }
 
 }  // namespace memora::test

@@ -30,4 +30,8 @@ QObject* makeTest()
 // REQUIRES: the application object of the executable exists.
 int runTests(int argc, char* argv[], std::initializer_list<TestMaker> makers);
 
+// Sets the process's time zone to zone ("Europe/Rome"), as on the machine of
+// a user who lives there. Call it first in main(), before any time is read.
+void useTimeZone(const char* zone);
+
 }  // namespace memora::test
