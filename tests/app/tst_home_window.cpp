@@ -65,8 +65,7 @@ void TestHomeWindow::init() { m_platform = std::make_unique<test::FakePlatform>(
 void TestHomeWindow::cleanup()
 {
     m_platform.reset();
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    QVERIFY(std::none_of(windows.begin(), windows.end(), [](QWidget* w) { return w->isVisible(); }));
+    QVERIFY(!test::anyWindowShown());
 }
 
 QStringList TestHomeWindow::listedDates(TfrmAvvio& home) const

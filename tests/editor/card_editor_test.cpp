@@ -225,8 +225,7 @@ void TestCardEditor::cleanup()
     m_ui.reset();
     m_editor.reset();
     m_platform.reset();
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    QVERIFY(std::none_of(windows.begin(), windows.end(), [](QWidget* w) { return w->isVisible(); }));
+    QVERIFY(!test::anyWindowShown());
 }
 
 // The editor as the home window shows it: visible and the active window.

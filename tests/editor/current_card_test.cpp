@@ -57,8 +57,7 @@ private:
 void TestCurrentCard::cleanup()
 {
     m_platform.reset();
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    QVERIFY(std::none_of(windows.begin(), windows.end(), [](QWidget* w) { return w->isVisible(); }));
+    QVERIFY(!test::anyWindowShown());
 }
 
 // Every text as the control holds it, blanks and all, saved or not.

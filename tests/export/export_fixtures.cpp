@@ -3,15 +3,11 @@
 #include "export/export_view.h"
 #include "fake_platform.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QWidget>
-
-#include <algorithm>
 
 namespace memora::test {
 
@@ -34,12 +30,6 @@ TSchedaScadenza cardAt(const QString& date, const QString& hour, const QString& 
     card.MinutiApp = minutes;
     card.Ora = hour.isEmpty() ? QString() : hour + u':' + minutes;
     return card;
-}
-
-bool anyWindowShown()
-{
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    return std::any_of(windows.begin(), windows.end(), [](QWidget* w) { return w->isVisible(); });
 }
 
 ToolRun runTool(const QString& program, const QStringList& arguments, const QProcessEnvironment& environment)

@@ -28,9 +28,6 @@ std::unique_ptr<ExportView> makeView(ExportViewKind kind, QDate day = {});
 TSchedaScadenza cardAt(const QString& date, const QString& hour, const QString& minutes,
                        const QString& notice = QStringLiteral("0"), const QString& flag = flagPending);
 
-// True when a top-level window is still shown, as none may be after a test.
-bool anyWindowShown();
-
 // What a program run to its end printed on its standard output; ok is false,
 // and its standard error warned of, when it could not start, crashed, ran
 // past its time or exited with a status other than 0.

@@ -178,8 +178,7 @@ void TestReliability::init() { m_platform = std::make_unique<test::FakePlatform>
 void TestReliability::cleanup()
 {
     m_platform.reset();
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    QVERIFY(std::none_of(windows.begin(), windows.end(), [](QWidget* w) { return w->isVisible(); }));
+    QVERIFY(!test::anyWindowShown());
 }
 
 ShownMessages TestReliability::messages() const

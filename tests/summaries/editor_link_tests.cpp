@@ -60,8 +60,7 @@ void TestEditorLink::init() { m_platform = std::make_unique<test::FakePlatform>(
 void TestEditorLink::cleanup()
 {
     m_platform.reset();
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    QVERIFY(std::none_of(windows.begin(), windows.end(), [](QWidget* w) { return w->isVisible(); }));
+    QVERIFY(!test::anyWindowShown());
 }
 
 void TestEditorLink::equalLinesLoadTheirOwnCards_data()

@@ -81,8 +81,7 @@ void TestSearchWindow::init()
 void TestSearchWindow::cleanup()
 {
     m_platform.reset();
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    QVERIFY(std::none_of(windows.begin(), windows.end(), [](QWidget* w) { return w->isVisible(); }));
+    QVERIFY(!test::anyWindowShown());
 }
 
 void TestSearchWindow::criteriaShowTheirHighlight_data()

@@ -73,8 +73,7 @@ void TestSummaryWindows::init() { m_platform = std::make_unique<test::FakePlatfo
 void TestSummaryWindows::cleanup()
 {
     m_platform.reset();
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    QVERIFY(std::none_of(windows.begin(), windows.end(), [](QWidget* w) { return w->isVisible(); }));
+    QVERIFY(!test::anyWindowShown());
 }
 
 void TestSummaryWindows::rules_data()

@@ -3,11 +3,15 @@
 #include "archive/archive_file.h"
 #include "print/report_painter.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPdfWriter>
+#include <QWidget>
+
+#include <algorithm>
 
 namespace memora::test {
 
@@ -119,6 +123,12 @@ void writeBytes(const QString& path, const QByteArray& bytes)
 QStringList filesIn(const QString& folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+}
+
+bool anyWindowShown()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    return std::any_of(windows.begin(), windows.end(), [](QWidget* w) { return w->isVisible(); });
 }
 
 }  // namespace memora::test

@@ -117,4 +117,7 @@ void writeBytes(const QString& path, const QByteArray& bytes);
 // The names in folder, hidden ones included, in order.
 QStringList filesIn(const QString& folder);
 
+// True when a top-level window is still shown, as none may be after a test.
+bool anyWindowShown();
+
 }  // namespace memora::test
